@@ -1,0 +1,59 @@
+// All game files are opened through here. A file is named by a folder string
+// followed directly by the file name; when that exact name does not exist,
+// the one entry of its directory that matches it ignoring letter case is used
+// (folders copied from Windows often hold "tiledata.mul" or "ARTIDX.MUL").
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "error.h"
+
+namespace tilewright {
+
+// The path under which `fileName` is found in `folder`: the exact join when it
+// exists, else the single case-insensitive match, else the exact join.
+std::string ResolveGameFile(const std::string& folder, const std::string& fileName);
+
+// A file open for one command, closed when the object goes.
+class GameFile {
+public:
+    // Opens `folder` + `fileName` (resolved as above) for reading only.
+    static Result<GameFile> OpenForReading(const std::string& folder, const std::string& fileName);
+    // Opens an existing file for writing in place; never creates or truncates.
+    static Result<GameFile> OpenForWriting(const std::string& folder, const std::string& fileName);
+
+    GameFile(GameFile&& other) noexcept;
+    GameFile& operator=(GameFile&& other) noexcept;
+    GameFile(const GameFile&) = delete;
+    GameFile& operator=(const GameFile&) = delete;
+    ~GameFile();
+
+    const std::string& path() const { return path_; }
+    std::uint64_t size() const { return size_; }
+
+    // Reads up to out.size() bytes at the 0-based `offset`; returns how many
+    // were read, fewer only at the end of the file.
+    Result<std::size_t> ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
+    // Reads exactly out.size() bytes at `offset` or fails naming the position.
+    Status ReadExactlyAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
+    // Writes all of `bytes` at `offset` with one positioned write.
+    Status WriteAllAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
+    // Flushes what was written to stable storage and closes the file.
+    Status SyncAndClose();
+
+private:
+    GameFile(int fd, std::string path, std::uint64_t size) : fd_(fd), path_(std::move(path)), size_(size) {}
+    void Close();
+
+    int fd_ = -1;
+    std::string path_;
+    std::uint64_t size_ = 0;
+};
+
+// "\"<path>\"" for messages.
+std::string Quoted(const std::string& path);
+
+}  // namespace tilewright

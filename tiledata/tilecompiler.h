@@ -1,0 +1,70 @@
+// Compiling: the record that the window shows, written back into TileData.mul
+// in place. Every box is converted before the file is opened, so a box that
+// does not convert leaves the file untouched; the file is never created or
+// extended, and the record is written with one positioned write.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "error.h"
+#include "tilelayout.h"
+
+namespace tilewright {
+
+// What the window shows when Compile is pressed, as the boxes hold it.
+struct TileForm {
+    std::array<bool, 32> flagTicks{};            // box i ticked (checked, not greyed) sets bit i
+    std::array<std::u16string, 12> valueTexts;   // the value boxes 0 to 11
+    std::u16string nameText;                     // the name box
+    bool nameIsPlaceholder = false;              // the box shows the editor's own "Unlabeled", unedited
+    std::u16string offsetText;                   // the 1-based record position; empty when no tile is loaded
+};
+
+// Captions of the boxes, used to name a box whose text does not convert.
+inline constexpr std::array<std::string_view, 12> kValueBoxLabels = {
+    "Weight :", "Quality/Layer/LightID :", "Unknown1 :", "Unknown2 :", "Quantity/WC/AC :", "Gump/Animation :",
+    "Unknown3 :", "Hue :", "Unknown4 :", "Unknown5 :", "Height :", "Id :",
+};
+inline constexpr std::string_view kOffsetLabel = "Offset :";
+inline constexpr std::string_view kNameLabel = "Tile Name";
+inline constexpr std::size_t kTextureBox = 11;
+
+// Bit i set exactly when box i is ticked.
+std::uint32_t GetFlagBoxes(const std::array<bool, 32>& ticked);
+
+// Character i of the text as byte i (ISO 8859-1), zeros after the text,
+// characters after the 20th ignored. A character above U+00FF fails. When
+// `isPlaceholder` is set and the text is still "Unlabeled", the tile stays
+// unnamed (20 zero bytes); a "Unlabeled" that the user typed is stored as such.
+Result<TileName> StoreTileName(std::u16string_view text, bool isPlaceholder);
+
+// The record position from the offset box. An empty box means that no tile is
+// loaded (NotLoaded); any other text must be a signed 32-bit number.
+Result<std::int32_t> ConvertRecordPosition(std::u16string_view offsetText);
+
+// A record built from the form and the 1-based position it is written to.
+template <class Record>
+struct CompiledTile {
+    std::int32_t position = 0;
+    Record record;
+};
+
+// All the conversions of a compile, without touching any file. A land tile
+// reads only value box 11, an item tile only boxes 0 to 10.
+Result<CompiledTile<LandTileRecord>> BuildLandTile(const TileForm& form);
+Result<CompiledTile<ItemTileRecord>> BuildItemTile(const TileForm& form);
+
+// Builds the record, then writes its 26 or 37 bytes at its position in
+// `tileDataFolder` + "TileData.mul" and flushes them to disk. Succeeds only
+// once the bytes are on disk; on failure the file is as it was.
+Status CompileLandTile(const std::string& tileDataFolder, const TileForm& form);
+Status CompileItemTile(const std::string& tileDataFolder, const TileForm& form);
+
+// Compiles by the kind of the tile last selected: exactly "land" or "item".
+// Any other tag (none selected yet) writes nothing and succeeds.
+Status CompileTile(std::string_view kindTag, const std::string& tileDataFolder, const TileForm& form);
+
+}  // namespace tilewright

@@ -1,0 +1,20 @@
+# Sourced by test.sh and run.sh: makes sure the Debian packages the build
+# needs are there, installing them when run as root.
+tilewright_ensure_packages() {
+  local wanted=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+                fonts-liberation2 clang libclang-rt-14-dev "$@")
+  local missing=()
+  for p in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  else
+    echo "Missing Debian packages. Run:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    return 1
+  fi
+}

@@ -1,0 +1,13 @@
+// Writes the synthetic sample game folder: TileData.mul, artidx.mul, art.mul.
+#pragma once
+
+#include <string>
+
+#include "error.h"
+
+namespace tilewright::sample {
+
+// `folder` ends with a path separator; the files are written under it.
+Status WriteSampleGame(const std::string& folder);
+
+}  // namespace tilewright::sample
