@@ -28,6 +28,21 @@ Error NameCharacterError(std::u16string_view text, std::size_t index) {
                                               "can be stored."};
 }
 
+// Value box `box` into an 8-bit (unsigned) or 16-bit (signed) field.
+Status ConvertBox(const TileForm& form, std::size_t box, std::uint8_t& field) {
+    auto value = ConvertUnsigned8(form.valueTexts[box], kValueBoxLabels[box]);
+    if (!value) return value.error();
+    field = *value;
+    return {};
+}
+
+Status ConvertBox(const TileForm& form, std::size_t box, std::int16_t& field) {
+    auto value = ConvertSigned16(form.valueTexts[box], kValueBoxLabels[box]);
+    if (!value) return value.error();
+    field = *value;
+    return {};
+}
+
 template <std::size_t N>
 Status WriteRecord(const std::string& folder, const char* kind, std::int32_t position,
                    const std::array<std::uint8_t, N>& bytes) {
@@ -65,50 +80,34 @@ Result<std::int32_t> ConvertRecordPosition(std::u16string_view offsetText) {
 }
 
 Result<CompiledTile<LandTileRecord>> BuildLandTile(const TileForm& form) {
-    if (form.offsetText.empty()) return ConvertRecordPosition(form.offsetText).error();
-    CompiledTile<LandTileRecord> tile;
-    tile.record.Flags = GetFlagBoxes(form.flagTicks);
-    auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
-    if (!name) return name.error();
-    tile.record.Name = *name;
-    auto texture = ConvertSigned16(form.valueTexts[kTextureBox], kValueBoxLabels[kTextureBox]);
-    if (!texture) return texture.error();
-    tile.record.TextureId = *texture;
     auto position = ConvertRecordPosition(form.offsetText);
     if (!position) return position.error();
-    tile.position = *position;
-    return tile;
+    auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
+    if (!name) return name.error();
+    auto texture = ConvertSigned16(form.valueTexts[kTextureBox], kValueBoxLabels[kTextureBox]);
+    if (!texture) return texture.error();
+    return CompiledTile<LandTileRecord>{*position, {GetFlagBoxes(form.flagTicks), *texture, *name}};
 }
 
 Result<CompiledTile<ItemTileRecord>> BuildItemTile(const TileForm& form) {
-    if (form.offsetText.empty()) return ConvertRecordPosition(form.offsetText).error();
-    CompiledTile<ItemTileRecord> tile;
-    ItemTileRecord& r = tile.record;
-    r.Flags = GetFlagBoxes(form.flagTicks);
-    auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
-    if (!name) return name.error();
-    r.Name = *name;
-
-    // Boxes 0 to 10 in order; boxes 2 and 5 hold the two 16-bit fields.
-    std::uint8_t* const bytes[] = {&r.Weight,   &r.Quality, nullptr,     &r.Unknown2, &r.Quantity, nullptr,
-                                   &r.Unknown3, &r.Hue,     &r.Unknown4, &r.Unknown5, &r.Height};
-    std::int16_t* const words[] = {nullptr, nullptr, &r.Unknown1, nullptr, nullptr, &r.Animation};
-    for (std::size_t box = 0; box < std::size(bytes); ++box) {
-        const std::u16string& text = form.valueTexts[box];
-        if (bytes[box]) {
-            auto value = ConvertUnsigned8(text, kValueBoxLabels[box]);
-            if (!value) return value.error();
-            *bytes[box] = *value;
-        } else {
-            auto value = ConvertSigned16(text, kValueBoxLabels[box]);
-            if (!value) return value.error();
-            *words[box] = *value;
-        }
-    }
-
     auto position = ConvertRecordPosition(form.offsetText);
     if (!position) return position.error();
-    tile.position = *position;
+    auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
+    if (!name) return name.error();
+
+    CompiledTile<ItemTileRecord> tile{*position, {}};
+    ItemTileRecord& r = tile.record;
+    r.Flags = GetFlagBoxes(form.flagTicks);
+    r.Name = *name;
+    // In box order, so that the first box that does not convert is the one named.
+    const Status converted[] = {
+        ConvertBox(form, 0, r.Weight),   ConvertBox(form, 1, r.Quality),   ConvertBox(form, 2, r.Unknown1),
+        ConvertBox(form, 3, r.Unknown2), ConvertBox(form, 4, r.Quantity),  ConvertBox(form, 5, r.Animation),
+        ConvertBox(form, 6, r.Unknown3), ConvertBox(form, 7, r.Hue),       ConvertBox(form, 8, r.Unknown4),
+        ConvertBox(form, 9, r.Unknown5), ConvertBox(form, 10, r.Height),
+    };
+    for (const Status& status : converted)
+        if (!status) return status.error();
     return tile;
 }
 
