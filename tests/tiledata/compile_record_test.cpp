@@ -1,0 +1,143 @@
+// Building records from the window's boxes, without any file.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tilecompiler.h"
+#include "tilelayout.h"
+
+namespace tilewright {
+namespace {
+
+std::vector<std::uint8_t> NameBytes(std::vector<std::uint8_t> head) {
+    head.resize(kNameSize, 0);
+    return head;
+}
+
+TEST(GetFlagBoxesTest, EachTickedBoxSetsItsOwnBit) {
+    std::array<bool, 32> ticks{};
+    EXPECT_EQ(GetFlagBoxes(ticks), 0u);
+    for (int bit = 0; bit < 32; ++bit) {
+        std::array<bool, 32> one{};
+        one[static_cast<std::size_t>(bit)] = true;
+        EXPECT_EQ(GetFlagBoxes(one), std::uint32_t{1} << bit) << bit;
+    }
+    ticks.fill(true);
+    EXPECT_EQ(GetFlagBoxes(ticks), 0xFFFFFFFFu);
+}
+
+TEST(StoreTileNameTest, StoresEachCharacterAsOneByte) {
+    const struct {
+        std::u16string_view text;
+        bool placeholder;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {u"abc", false, NameBytes({0x61, 0x62, 0x63})},
+        {u"\u00E9", false, NameBytes({0xE9})},
+        {u"\u00FF\u0080", false, NameBytes({0xFF, 0x80})},
+        {u"", false, NameBytes({})},
+        {u"  a ", false, NameBytes({0x20, 0x20, 0x61, 0x20})},
+        {u"ABCDEFGHIJKLMNOPQRST", false, NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L',
+                                                    'M', 'N', 'O', 'P', 'Q', 'R', 'S', 'T'})},
+        {u"ABCDEFGHIJKLMNOPQRSTUVW", false, NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K',
+                                                       'L', 'M', 'N', 'O', 'P', 'Q', 'R', 'S', 'T'})},
+        // Past the 20th character nothing is stored, so nothing can fail.
+        {u"ABCDEFGHIJKLMNOPQRST\u20AC", false, NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J',
+                                                          'K', 'L', 'M', 'N', 'O', 'P', 'Q', 'R', 'S', 'T'})},
+        {u"Unlabeled", true, NameBytes({})},
+        {u"Unlabeled", false, NameBytes({'U', 'n', 'l', 'a', 'b', 'e', 'l', 'e', 'd'})},
+        {u"Unlabeledx", true, NameBytes({'U', 'n', 'l', 'a', 'b', 'e', 'l', 'e', 'd', 'x'})},
+    };
+    for (const auto& c : cases) {
+        auto name = StoreTileName(c.text, c.placeholder);
+        ASSERT_TRUE(name.ok()) << name.error().message;
+        EXPECT_EQ(std::vector<std::uint8_t>(name->begin(), name->end()), c.bytes) << c.bytes.size();
+    }
+}
+
+TEST(StoreTileNameTest, RefusesCharactersAboveLatin1) {
+    const struct {
+        std::u16string_view text;
+        std::string_view mentions;
+    } cases[] = {
+        {u"\u20AC", "character 1, \"\xE2\x82\xAC\" (U+20AC)"},
+        {u"ab\u0100", "character 3, \"\xC4\x80\" (U+0100)"},
+        {u"x\U0001F600", "character 2, \"\xF0\x9F\x98\x80\" (U+1F600)"},
+    };
+    for (const auto& c : cases) {
+        auto name = StoreTileName(c.text, false);
+        ASSERT_FALSE(name.ok());
+        EXPECT_EQ(name.error().kind, ErrorKind::InvalidValue);
+        EXPECT_NE(name.error().message.find("\"Tile Name\""), std::string::npos) << name.error().message;
+        EXPECT_NE(name.error().message.find(c.mentions), std::string::npos) << name.error().message;
+        EXPECT_NE(name.error().message.find("U+00FF"), std::string::npos) << name.error().message;
+    }
+}
+
+TileForm ItemForm() {
+    TileForm form;
+    form.flagTicks[0] = form.flagTicks[29] = form.flagTicks[31] = true;
+    form.valueTexts = {u"255", u"1", u"-1", u"3", u"4", u"32767", u"6", u"7", u"8", u"9", u"10", u"not read"};
+    form.nameText = u"abc";
+    form.offsetText = u"473847";
+    return form;
+}
+
+TEST(BuildTileTest, ItemRecordBytesFollowTheBoxes) {
+    auto tile = BuildItemTile(ItemForm());
+    ASSERT_TRUE(tile.ok()) << tile.error().message;
+    EXPECT_EQ(tile->position, 473847);
+    const ItemRecordBytes expected = {0x01, 0x00, 0x00, 0xA0, 0xFF, 0x01, 0xFF, 0xFF, 0x03, 0x04,
+                                      0xFF, 0x7F, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x61, 0x62, 0x63};
+    EXPECT_EQ(EncodeItemRecord(tile->record), expected);
+}
+
+TEST(BuildTileTest, LandRecordReadsOnlyTheIdBox) {
+    TileForm form;
+    form.flagTicks.fill(true);
+    form.valueTexts.fill(u"junk");
+    form.valueTexts[11] = u" -32768 ";
+    form.nameText = u"Unlabeled";
+    form.nameIsPlaceholder = true;
+    form.offsetText = u"5";
+    auto tile = BuildLandTile(form);
+    ASSERT_TRUE(tile.ok()) << tile.error().message;
+    EXPECT_EQ(tile->position, 5);
+    const LandRecordBytes expected = {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x80};
+    EXPECT_EQ(EncodeLandRecord(tile->record), expected);
+}
+
+TEST(BuildTileTest, EachItemBoxHasItsFieldsWidthAndLabel) {
+    const bool wide[11] = {false, false, true, false, false, true, false, false, false, false, false};
+    for (std::size_t box = 0; box < 11; ++box) {
+        SCOPED_TRACE(box);
+        TileForm form = ItemForm();
+        for (std::u16string_view text : {u"-1", u"256", u"-32768"}) {
+            form.valueTexts[box] = text;
+            auto tile = BuildItemTile(form);
+            EXPECT_EQ(tile.ok(), wide[box]);
+            if (!tile) {
+                EXPECT_NE(tile.error().message.find(kValueBoxLabels[box]), std::string::npos);
+            }
+        }
+        for (std::u16string_view text : {u"32768", u"", u"ten"}) {
+            form.valueTexts[box] = text;
+            auto tile = BuildItemTile(form);
+            ASSERT_FALSE(tile.ok());
+            EXPECT_EQ(tile.error().kind, ErrorKind::InvalidValue);
+            EXPECT_NE(tile.error().message.find("\"" + std::string(kValueBoxLabels[box]) + "\""), std::string::npos);
+        }
+    }
+}
+
+TEST(BuildTileTest, EmptyOffsetMeansNoTileIsLoaded) {
+    TileForm form = ItemForm();
+    form.offsetText.clear();
+    EXPECT_EQ(BuildItemTile(form).error().kind, ErrorKind::NotLoaded);
+    EXPECT_EQ(BuildLandTile(form).error().kind, ErrorKind::NotLoaded);
+    form.offsetText = u" ";
+    EXPECT_EQ(BuildItemTile(form).error().kind, ErrorKind::InvalidValue);
+}
+
+}  // namespace
+}  // namespace tilewright
