@@ -1,0 +1,81 @@
+// frmMain: the editor's main window. It lists the tile numbers of one kind,
+// loads the selected tile's record into its boxes, has its picture painted
+// into the picture area, and writes the record back on "Compile".
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "tilelayout.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tilewright {
+
+class PictureArea;
+struct TileForm;
+
+class FrmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmMain(QWidget* parent = nullptr);
+
+    void ShowCentred();
+
+    const QString& artPath() const { return artPath_; }
+    const QString& tileDataPath() const { return tileDataPath_; }
+
+private:
+    // The record last loaded, as the file held it.
+    struct RecordBuffer {
+        LandTileRecord land;
+        ItemTileRecord item;
+    };
+
+    void BuildControls();
+    void SetTabOrder();
+
+    void FillList(const char* kind, int count);
+    void OnTileSelected();
+    void LoadLandTile(std::int32_t position);
+    void LoadItemTile(std::int32_t position);
+    void ShowLoadFailure(const QString& message);
+    void ClearFlagBoxes();
+    void SetFlagBoxes(std::uint32_t flags);
+    void ShowName(const TileName& name);
+
+    void OnCompile();
+    TileForm GatherForm() const;
+
+    void OnPaths();
+
+    void ShowMessage(const QString& text);
+    std::string NativeFolder(const QString& folder) const;
+
+    QListWidget* lstId_;
+    QPushButton* cmdLand_;
+    QPushButton* cmdItem_;
+    QPushButton* cmdCompile_;
+    QPushButton* cmdLoad_;
+    QGroupBox* frameTileInfo_;
+    std::array<QCheckBox*, 32> flagState_{};
+    std::array<QLabel*, 12> label2_{};
+    std::array<QLineEdit*, 12> txtValue_{};
+    std::array<QLineEdit*, 3> txtOtherInfo_{};
+    QLineEdit* txtTileName_;
+    PictureArea* picTile_;
+
+    QString artPath_;
+    QString tileDataPath_;
+    RecordBuffer recordBuffer_;
+    // The name box holds the "Unlabeled" the editor put there, not the user.
+    bool nameIsPlaceholder_ = false;
+};
+
+}  // namespace tilewright

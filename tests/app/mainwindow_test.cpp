@@ -1,0 +1,363 @@
+// The main window as a person meets it: its layout, texts and hints, the two
+// list fills, and the loading of land and item records from a fixture folder.
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyleOptionButton>
+#include <filesystem>
+
+#include "picturearea.h"
+#include "recordposition.h"
+#include "support/tempfolder.h"
+#include "tiledatabuilder.h"
+#include "tileformat.h"
+#include "windowtest.h"
+
+namespace tilewright::testing {
+namespace {
+
+struct Placement {
+    const char* name;
+    const char* container;
+    const char* caption;
+    const char* tooltip;
+    QRect geometry;
+};
+
+const Placement kLayout[] = {
+    {"lstId", "frmMain", "", "List of ID's", {0, 0, 89, 366}},
+    {"cmdLand", "frmMain", "Look Land's Tile", "Load Land's Block Info", {0, 368, 89, 17}},
+    {"cmdItem", "frmMain", "Look Item's Tile", "Load Item's Block Info", {0, 384, 89, 17}},
+    {"Frame1", "frmMain", "Flags", "", {8, 16, 177, 273}},
+    {"Frame2", "frmMain", "Values", "", {192, 16, 169, 209}},
+    {"Frame5", "frmMain", "Tile Name", "", {192, 232, 169, 57}},
+    {"txtTileName", "Frame5", "", "Tile Name MAX = 20 Char's", {8, 24, 153, 19}},
+    {"Frame3", "frmMain", "Picture Viewer", "", {96, 304, 209, 97}},
+    {"PicTile", "Frame3", "", "", {8, 16, 193, 73}},
+    {"Frame4", "frmMain", "Other Info", "", {312, 304, 153, 65}},
+    {"Label1", "Frame4", "Offset :", "", {8, 16, 34, 13}},
+    {"Label3", "Frame4", "Size (in hex) :", "", {8, 32, 63, 13}},
+    {"Label4", "Frame4", "Flag (in hex) :", "", {8, 48, 63, 13}},
+    {"txtOtherInfo(0)", "Frame4", "", "Offset in byte in file. Proper value for other languages is (value -1)",
+     {56, 16, 89, 13}},
+    {"txtOtherInfo(1)", "Frame4", "", "Size of block", {80, 32, 65, 13}},
+    {"txtOtherInfo(2)", "Frame4", "", "Flag's value", {80, 48, 65, 13}},
+    {"cmdCompile", "frmMain", "Compile", "Save changes in file", {320, 376, 57, 25}},
+    {"cmdLoad", "frmMain", "Path's", "Please choose right way +)", {400, 376, 57, 25}},
+};
+
+const char* const kValueCaptions[] = {"Weight :",  "Quality/Layer/LightID :", "Unknown1 :", "Unknown2 :",
+                                      "Quantity/WC/AC :", "Gump/Animation :", "Unknown3 :", "Hue :",
+                                      "Unknown4 :", "Unknown5 :", "Height :", "Id :"};
+const char* const kValueLabelTips[] = {"if 255 then not moveable", "Wearable - Layer, Light Source - LightID", "", "",
+                                       "Weapon - Weapon Class, Armor - Armor Class", "", "", "", "", "", "",
+                                       "Edit only for Land Tile"};
+const char* const kValueBoxTips[] = {"0 - 255", "0 - 255", "0 - 16383", "0 - 255", "0 - 255", "0 - 16383",
+                                     "0 - 255", "0 - 255", "0 - 255", "0 - 255", "0 - 255", "0-16383"};
+const int kRightFlagWidths[] = {57, 65, 73, 73, 49, 65, 73, 81, 73, 81, 73, 49, 49, 49, 73, 73};
+
+QString CaptionOf(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    return {};
+}
+
+// The room a caption has inside its widget, as the style lays it out.
+int CaptionRoom(QWidget* w) {
+    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        QStyleOptionButton opt;
+        opt.initFrom(box);
+        opt.text = box->text();
+        return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, box).width();
+    }
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton opt;
+        opt.initFrom(button);
+        opt.text = button->text();
+        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button).width();
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->width() - 16;  // title indent and end
+    return w->contentsRect().width();
+}
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    TempFolder folder_;
+
+    std::unique_ptr<FrmMain> OpenWindow() {
+        auto window = std::make_unique<FrmMain>();
+        window->show();
+        SetFolders(*window, QString::fromStdString(folder_.path()), QString::fromStdString(folder_.path()));
+        return window;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(sample::WriteWholeFile(folder_.file("TileData.mul"), sample::BuildSampleTileData()).ok());
+    }
+
+    void windowIsFixedAndTitled() {
+        FrmMain window;
+        window.ShowCentred();
+        QCOMPARE(window.size(), QSize(465, 403));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(window.windowTitle(), QString("Tilewright"));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!window.windowIcon().isNull());
+        QCOMPARE(window.windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+    }
+
+    void layoutMatchesTheTable() {
+        FrmMain window;
+        for (const Placement& p : kLayout) {
+            QWidget* w = Control<QWidget>(window, p.name);
+            QCOMPARE(w->parentWidget()->objectName(), QString(p.container));
+            QCOMPARE(w->geometry(), p.geometry);
+            QCOMPARE(CaptionOf(w), QString(p.caption));
+            QCOMPARE(w->toolTip(), QString(p.tooltip));
+        }
+        auto* tileInfo = qobject_cast<QGroupBox*>(Control<QWidget>(window, "Frame1")->parentWidget());
+        QCOMPARE(tileInfo->title(), QString("Tile Info"));
+        QCOMPARE(tileInfo->geometry(), QRect(96, 0, 369, 297));
+        QCOMPARE(Name(window)->maxLength(), 20);
+
+        for (int i = 0; i < 12; ++i) {
+            auto* label = Control<QLabel>(window, QStringLiteral("Label2(%1)").arg(i));
+            QCOMPARE(label->text(), QString(kValueCaptions[i]));
+            QCOMPARE(label->toolTip(), QString(kValueLabelTips[i]));
+            QCOMPARE(label->geometry().topLeft(), QPoint(8, 16 + 16 * i));
+            QCOMPARE(label->height(), 13);
+            QCOMPARE(Value(window, i)->geometry(), QRect(120, 16 + 16 * i, 41, 13));
+            QCOMPARE(Value(window, i)->toolTip(), QString(kValueBoxTips[i]));
+            QCOMPARE(Value(window, i)->parentWidget()->objectName(), QString("Frame2"));
+        }
+        for (int i = 0; i < 32; ++i) {
+            QCheckBox* box = Flag(window, i);
+            QCOMPARE(box->text(), QString::fromLatin1(kFlagCaptions[i].data(), kFlagCaptions[i].size()));
+            QCOMPARE(box->toolTip(), QString::fromStdString(FlagTooltip(i)));
+            QCOMPARE(box->parentWidget()->objectName(), QString("Frame1"));
+            const QRect expected = i < 16 ? QRect(8, 16 + 16 * i, 89, 13)
+                                          : QRect(88, 16 + 16 * (i - 16), kRightFlagWidths[i - 16], 13);
+            QCOMPARE(box->geometry(), expected);
+        }
+    }
+
+    // Every caption fits the room its geometry leaves it in its own font. The
+    // left flag column is 89 wide but the right one starts 80 pixels in.
+    void noCaptionIsClipped() {
+        FrmMain window;
+        window.show();
+        const QList<QWidget*> widgets = window.findChildren<QWidget*>();
+        int checked = 0;
+        for (QWidget* w : widgets) {
+            const QString caption = CaptionOf(w);
+            if (caption.isEmpty()) continue;
+            int room = CaptionRoom(w);
+            if (auto* box = qobject_cast<QCheckBox*>(w); box && box->x() == 8) room -= box->width() - 80;
+            const int needed = w->fontMetrics().horizontalAdvance(caption);
+            if (needed > room) QFAIL(qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3").arg(caption).arg(needed).arg(room)));
+            QVERIFY(w->fontMetrics().height() <= std::max(w->height(), 13));
+            ++checked;
+        }
+        QVERIFY(checked >= 32 + 12 + 3 + 4 + 6);
+        // The check-box indicator fits the 13-pixel boxes.
+        QVERIFY(Flag(window, 0)->style()->pixelMetric(QStyle::PM_IndicatorHeight) <= 13);
+    }
+
+    void tabOrderRunsAsDesigned() {
+        FrmMain window;
+        QStringList expected{"lstId"};
+        for (int i = 0; i < 32; ++i) expected << QStringLiteral("FlagState(%1)").arg(i);
+        for (int i = 0; i < 12; ++i) expected << QStringLiteral("txtValue(%1)").arg(i);
+        expected << "txtTileName" << "txtOtherInfo(0)" << "txtOtherInfo(1)" << "txtOtherInfo(2)" << "cmdLoad"
+                 << "cmdCompile" << "PicTile" << "cmdLand" << "cmdItem";
+        QWidget* w = List(window);
+        for (const QString& name : expected) {
+            QCOMPARE(w->objectName(), name);
+            w = w->nextInFocusChain();
+            while (w->focusPolicy() == Qt::NoFocus || !w->isEnabled() || w->objectName().isEmpty()) w = w->nextInFocusChain();
+        }
+    }
+
+    void startsEmpty() {
+        FrmMain window;
+        QCOMPARE(List(window)->count(), 0);
+        QCOMPARE(List(window)->property("tag").toString(), QString());
+        QCOMPARE(Button(window, "cmdCompile")->property("tag").toString(), QString());
+        for (int i = 0; i < 12; ++i) QVERIFY(Value(window, i)->text().isEmpty());
+        QCOMPARE(TickedFlags(window), 0u);
+        QCOMPARE(window.artPath(), QString("c:\\program files\\ultima online\\"));
+        QCOMPARE(window.tileDataPath(), QString("c:\\program files\\ultima online\\"));
+    }
+
+    void listsFillWithEveryOfferedNumber() {
+        auto window = OpenWindow();
+        struct Fill {
+            const char* button;
+            const char* tag;
+            int count;
+        } const fills[] = {{"cmdLand", "land", 16384}, {"cmdItem", "item", 16383}, {"cmdItem", "item", 16383}};
+        for (const Fill& f : fills) {
+            Button(*window, f.button)->click();
+            QListWidget* list = List(*window);
+            QCOMPARE(list->count(), f.count);
+            QCOMPARE(list->item(0)->text(), QString("0"));
+            QCOMPARE(list->item(f.count - 1)->text(), QString::number(f.count - 1));
+            QCOMPARE(list->property("tag").toString(), QString(f.tag));
+            QVERIFY(list->selectedItems().isEmpty());
+            QCOMPARE(OtherInfo(*window, 0)->text(), QString());  // nothing loaded by a fill
+        }
+    }
+
+    void selectingAnItemShowsEveryField() {
+        auto window = OpenWindow();
+        Button(*window, "cmdItem")->click();
+        for (int n : {0, 1, 7, 14, 1234, 16382}) {
+            SelectRow(*window, n);
+            const ItemTileRecord r = sample::SampleItemRecord(n);
+            QCOMPARE(Button(*window, "cmdCompile")->property("tag").toString(), QString("item"));
+            QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*ItemRecordPosition(n)));
+            QCOMPARE(OtherInfo(*window, 1)->text(), QString("25"));
+            QCOMPARE(OtherInfo(*window, 2)->text(), QString::fromStdString(FormatHex(r.Flags)));
+            const int fields[] = {r.Weight,   r.Quality, r.Unknown1, r.Unknown2, r.Quantity, r.Animation,
+                                  r.Unknown3, r.Hue,     r.Unknown4, r.Unknown5, r.Height,   n};
+            for (int i = 0; i < 12; ++i) QCOMPARE(Value(*window, i)->text(), QString::number(fields[i]));
+            QCOMPARE(TickedFlags(*window), r.Flags);
+            const std::u16string name = DecodeTileName(r.Name);
+            QCOMPARE(Name(*window)->text(), name.empty() ? QString("Unlabeled") : QString::fromStdU16String(name));
+        }
+    }
+
+    void selectingALandTileChangesOnlyTheIdBox() {
+        auto window = OpenWindow();
+        Button(*window, "cmdItem")->click();
+        SelectRow(*window, 14);  // an item with 255 and negative values
+        QStringList itemValues;
+        for (int i = 0; i < 11; ++i) itemValues << Value(*window, i)->text();
+
+        Button(*window, "cmdLand")->click();
+        for (int n : {0, 32, 5000, 16383}) {
+            SelectRow(*window, n);
+            const LandTileRecord r = sample::SampleLandRecord(n);
+            QCOMPARE(Button(*window, "cmdCompile")->property("tag").toString(), QString("land"));
+            QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*LandRecordPosition(n)));
+            QCOMPARE(OtherInfo(*window, 1)->text(), QString("1A"));
+            QCOMPARE(OtherInfo(*window, 2)->text(), QString::fromStdString(FormatHex(r.Flags)));
+            QCOMPARE(Value(*window, 11)->text(), QString::number(r.TextureId));
+            QCOMPARE(TickedFlags(*window), r.Flags);
+            for (int i = 0; i < 11; ++i) QCOMPARE(Value(*window, i)->text(), itemValues[i]);
+        }
+    }
+
+    void refillingKeepsTheRecordAndTagOnShow() {
+        auto window = OpenWindow();
+        Button(*window, "cmdLand")->click();
+        SelectRow(*window, 32);
+        Button(*window, "cmdItem")->click();
+        QCOMPARE(Button(*window, "cmdCompile")->property("tag").toString(), QString("land"));
+        QCOMPARE(OtherInfo(*window, 0)->text(), QString("841"));
+        QCOMPARE(OtherInfo(*window, 1)->text(), QString("1A"));
+    }
+
+    void extremeValuesShowSignedAndUnsigned() {
+        TempFolder folder;
+        sample::TileDataBuilder builder;
+        ItemTileRecord item;
+        item.Flags = 0x80000000u;
+        item.Weight = 255;
+        item.Unknown1 = -1;
+        item.Animation = -32768;
+        item.Name = sample::MakeName("ABCDEFGHIJKLMNOPQRST");
+        builder.SetItem(3, item);
+        LandTileRecord land{2, -5, sample::MakeName("caf\xE9")};
+        builder.SetLand(3, land);
+        QVERIFY(sample::WriteWholeFile(folder.file("TileData.mul"), builder.bytes()).ok());
+
+        FrmMain window;
+        SetFolders(window, QString::fromStdString(folder.path()), QString::fromStdString(folder.path()));
+        Button(window, "cmdItem")->click();
+        SelectRow(window, 3);
+        QCOMPARE(Value(window, 0)->text(), QString("255"));
+        QCOMPARE(Value(window, 2)->text(), QString("-1"));
+        QCOMPARE(Value(window, 5)->text(), QString("-32768"));
+        QCOMPARE(OtherInfo(window, 2)->text(), QString("80000000"));
+        QCOMPARE(TickedFlags(window), 0x80000000u);
+        QCOMPARE(Name(window)->text(), QString("ABCDEFGHIJKLMNOPQRST"));
+
+        Button(window, "cmdLand")->click();
+        SelectRow(window, 3);
+        QCOMPARE(Value(window, 11)->text(), QString("-5"));
+        QCOMPARE(OtherInfo(window, 2)->text(), QString("2"));
+        QCOMPARE(TickedFlags(window), 2u);
+        QCOMPARE(Name(window)->text(), QString::fromUtf8("caf\u00E9"));
+        SelectRow(window, 4);  // unnamed, flags 0
+        QCOMPARE(Name(window)->text(), QString("Unlabeled"));
+        QCOMPARE(OtherInfo(window, 2)->text(), QString("0"));
+        QCOMPARE(TickedFlags(window), 0u);
+    }
+
+    // A failed load names the file and the position, leaves no record on
+    // show and writes nothing.
+    void failedLoadsAreReportedAndLeaveNothingOnShow() {
+        TempFolder shortFolder;
+        std::vector<std::uint8_t> shortFile(sample::BuildSampleTileData());
+        shortFile.resize(1000);
+        QVERIFY(sample::WriteWholeFile(shortFolder.file("TileData.mul"), shortFile).ok());
+        TempFolder emptyFolder;
+
+        struct Case {
+            std::string folder;
+            int row;
+            const char* expectInMessage;
+        } const cases[] = {
+            {emptyFolder.path(), 0, "TileData.mul"},
+            {shortFolder.path(), 100, "position 2617"},
+        };
+        for (const Case& c : cases) {
+            auto window = OpenWindow();
+            Button(*window, "cmdLand")->click();
+            SelectRow(*window, 1);  // a good record first
+            QVERIFY(!OtherInfo(*window, 0)->text().isEmpty());
+            SetFolders(*window, QString::fromStdString(c.folder), QString::fromStdString(c.folder));
+            const auto boxes = CatchMessageBoxes([&] { SelectRow(*window, c.row); });
+            QCOMPARE(boxes.size(), std::size_t{1});
+            QVERIFY2(boxes[0].text.contains(c.expectInMessage), qPrintable(boxes[0].text));
+            QVERIFY(boxes[0].text.contains(QString::fromStdString(c.folder)));
+            QCOMPARE(OtherInfo(*window, 0)->text(), QString());
+            QCOMPARE(TickedFlags(*window), 0u);
+            QVERIFY(window->isEnabled());
+        }
+        QVERIFY(!std::filesystem::exists(emptyFolder.file("TileData.mul")));
+        QCOMPARE(std::filesystem::file_size(shortFolder.file("TileData.mul")), std::uintmax_t{1000});
+    }
+
+    void otherCaseFileNamesAreFound() {
+        TempFolder folder;
+        QVERIFY(sample::WriteWholeFile(folder.file("tiledata.mul"), sample::BuildSampleTileData()).ok());
+        FrmMain window;
+        SetFolders(window, QString::fromStdString(folder.path()), QString::fromStdString(folder.path()));
+        Button(window, "cmdItem")->click();
+        const auto boxes = CatchMessageBoxes([&] { SelectRow(window, 1234); });
+        QVERIFY(boxes.empty());
+        QCOMPARE(OtherInfo(window, 0)->text(), QString("473847"));
+    }
+
+    void pictureAreaIsClearedAtEveryLoad() {
+        auto window = OpenWindow();  // no art files in the folder: nothing to paint
+        auto* picture = Control<PictureArea>(*window, "PicTile");
+        QCOMPARE(picture->backBuffer().size(), QSize(189, 69));
+        picture->SetPixel(3, 3, 0x0000FF);
+        Button(*window, "cmdLand")->click();
+        SelectRow(*window, 5);
+        QCOMPARE(picture->backBuffer().pixel(3, 3), picture->background());
+    }
+};
+
+TILEWRIGHT_WINDOW_TEST(MainWindowTest);
+
+}  // namespace
+}  // namespace tilewright::testing
+
+#include "mainwindow_test.moc"

@@ -1,0 +1,84 @@
+#include "windowtest.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include "applicationlook.h"
+
+namespace tilewright::testing {
+
+std::vector<TestFactory>& WindowTestRegistry() {
+    static std::vector<TestFactory> registry;
+    return registry;
+}
+
+namespace {
+
+// Polls for a modal widget while `action` runs its nested event loop.
+void WhileRunning(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal) {
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) onModal(modal);
+    });
+    poll.start();
+    action();
+    poll.stop();
+}
+
+}  // namespace
+
+std::vector<CaughtBox> CatchMessageBoxes(const std::function<void()>& action) {
+    std::vector<CaughtBox> caught;
+    WhileRunning(action, [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) return;
+        caught.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+        box->button(QMessageBox::Ok)->click();
+    });
+    return caught;
+}
+
+void WithModalDialog(const std::function<void()>& action, const std::function<void(QWidget*)>& onDialog) {
+    bool handled = false;
+    WhileRunning(action, [&](QWidget* modal) {
+        if (handled) return;
+        handled = true;
+        onDialog(modal);
+    });
+    if (!handled) qWarning("no modal dialog was opened");
+}
+
+void SetFolders(FrmMain& window, const QString& artFolder, const QString& tileDataFolder) {
+    WithModalDialog([&] { Button(window, "cmdLoad")->click(); },
+                    [&](QWidget* dialog) {
+                        dialog->findChild<QLineEdit*>("txtUO(0)")->setText(artFolder);
+                        dialog->findChild<QLineEdit*>("txtTile(1)")->setText(tileDataFolder);
+                        dialog->findChild<QPushButton*>("cmdClose")->click();
+                    });
+}
+
+void SelectRow(FrmMain& window, int row) {
+    QListWidget* list = List(window);
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+std::uint32_t TickedFlags(QWidget& window) {
+    std::uint32_t flags = 0;
+    for (int i = 0; i < 32; ++i)
+        if (Flag(window, i)->isChecked()) flags |= std::uint32_t{1} << i;
+    return flags;
+}
+
+}  // namespace tilewright::testing
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tilewright::ApplyApplicationLook(app);
+    int failures = 0;
+    for (const auto& make : tilewright::testing::WindowTestRegistry()) {
+        std::unique_ptr<QObject> test = make();
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}
