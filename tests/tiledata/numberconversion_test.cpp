@@ -52,6 +52,8 @@ TEST(NumberConversionTest, AcceptsDecimalNumbersAndRoundsHalvesToEven) {
         {u"2147483647", INT32_MIN, INT32_MAX, INT32_MAX},
         {u"-9223372036854775808", kInt64Min, kInt64Max, kInt64Min},
         {u"9223372036854775807", kInt64Min, kInt64Max, kInt64Max},
+        {u"15", 10, 20, 15},
+        {u"-15", -20, -10, -15},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(TextForMessage(c.text));
@@ -98,6 +100,10 @@ TEST(NumberConversionTest, RefusesEverythingElse) {
         {u"18446744073709551616", kInt64Min, kInt64Max, {}},
         {u"18446744073709551615.9", kInt64Min, kInt64Max, {}},
         {u"-99999999999999999999999999999999999999", kInt64Min, kInt64Max, {}},
+        {u"5", 10, 20, {}},
+        {u"0", 10, 20, {}},
+        {u"-5", -20, -10, {}},
+        {u"0", -20, -10, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(TextForMessage(c.text));
