@@ -3,8 +3,10 @@
 // only read, and are closed again before each call returns.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "pixelsurface.h"
@@ -14,6 +16,13 @@ namespace tilewright::Decode_Mul {
 inline constexpr char kArtIndexFileName[] = "artidx.mul";
 inline constexpr char kArtFileName[] = "art.mul";
 inline constexpr std::int32_t kItemArtBase = 16384;  // item n is entry 16384 + n
+inline constexpr std::size_t kArtIndexEntrySize = 12;
+inline constexpr int kLandImageSide = 44;
+inline constexpr std::size_t kLandImagePixels = 1012;
+inline constexpr std::size_t kLandImageSize = 2 * kLandImagePixels;
+// Item x coordinates are signed 16-bit in the format; a run reaching past
+// this ends its row, which also bounds the work of every row.
+inline constexpr std::int32_t kItemMaxX = 32767;
 
 struct ArtIndexEntry {
     std::int32_t Lookup = -1;  // byte offset in art.mul; -1 means no image
@@ -35,9 +44,34 @@ constexpr std::uint32_t Color555ToRgb(std::uint16_t colour) {
     return red + 256 * green + 65536 * blue;
 }
 
+// The bytes of one image: offset 0 is its first byte (Lookup in art.mul), and
+// they go on to the end of the file.
+class ImageBytes {
+public:
+    virtual ~ImageBytes() = default;
+    // The `length` bytes at `offset`, or nothing when they do not all lie
+    // inside. The span stays valid until the next call.
+    virtual std::optional<std::span<const std::uint8_t>> Get(std::uint64_t offset, std::size_t length) = 0;
+};
+
+// Paints a land image from the first 2024 of `image`; nothing when it is shorter.
+void PaintLandImage(PixelSurface& surface, std::span<const std::uint8_t> image);
+
+// Paints an item image row by row, each row as far as its data is valid: a
+// row ends at its closing pair, at a gap of 0 or not below ImageWidth, at a
+// run length of 0 or less, at a run past x = 32767, and at a field or run
+// whose bytes are not all there; such an incomplete run is not painted.
+// Row offsets are unsigned word counts; ImageHeight 0 or less paints nothing.
+void PaintItemImage(PixelSurface& surface, ImageBytes& image);
+void PaintItemImage(PixelSurface& surface, std::span<const std::uint8_t> image);
+
 // Paints land image `entryNumber` (the record's TextureId) as a 44 x 44 diamond.
+// An entry without an image (Lookup -1) paints nothing and leaves art.mul
+// unopened. A negative entry number or Lookup, an entry or image past the end
+// of its file and a file that cannot be read are taken the same way.
 void DrawLandArt(PixelSurface& surface, std::int32_t entryNumber, const std::string& artFolder);
-// Paints the run-length encoded image of item `itemNumber` (entry 16384 + n).
+// Paints the run-length encoded image of item `itemNumber` (entry 16384 + n),
+// with the rules of PaintItemImage and the no-image cases of DrawLandArt.
 void DrawItemArt(PixelSurface& surface, std::int32_t itemNumber, const std::string& artFolder);
 
 }  // namespace tilewright::Decode_Mul

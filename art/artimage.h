@@ -1,0 +1,44 @@
+// Finding an entry's image in art.mul; shared by the land and item painters.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "decode_mul.h"
+#include "gamefile.h"
+
+namespace tilewright::Decode_Mul {
+
+// art.mul, open for reading, and the offset of the image's first byte there.
+struct ArtImage {
+    GameFile file;
+    std::uint64_t start = 0;
+};
+
+// The image of entry `entryNumber`: nothing when the entry has no image or
+// does not start inside art.mul. artidx.mul is closed before art.mul is opened.
+std::optional<ArtImage> OpenArtImage(std::int32_t entryNumber, const std::string& artFolder);
+
+// An item image read from art.mul on demand into one buffer that starts at the
+// image's first byte and at least doubles whenever a field lies past it, so a
+// typical image takes a single read and a large one a few. A well-formed image
+// never reaches far: its row table, row offsets and rows (bounded by the
+// x limit) all lie within about 0.5 MB of its start.
+class ArtFileWindow final : public ImageBytes {
+public:
+    explicit ArtFileWindow(const ArtImage& image);
+    std::optional<std::span<const std::uint8_t>> Get(std::uint64_t offset, std::size_t length) override;
+
+private:
+    static constexpr std::size_t kFirstRead = 8192;
+
+    const GameFile& file_;
+    std::uint64_t start_;
+    std::uint64_t available_;  // bytes from start_ to the end of the file
+    std::vector<std::uint8_t> buffer_;
+};
+
+}  // namespace tilewright::Decode_Mul

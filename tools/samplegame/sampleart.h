@@ -1,0 +1,31 @@
+// The synthetic art of the sample game: a full-size artidx.mul and art.mul
+// whose land diamonds and item pictures are made procedurally (gradients,
+// stripes, checkers, discs, rings, frames), so they are easy to tell apart
+// on screen. Every run writes the same bytes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "artfilebuilder.h"
+#include "error.h"
+
+namespace tilewright::sample {
+
+inline constexpr std::int32_t kSampleLandCount = 16384;  // entries 0..16383
+inline constexpr std::int32_t kSampleItemCount = 16383;  // items 0..16382, entries 16384..32766
+// An item whose image (256 x 256) is larger than the picture area and whose
+// later rows start past word 32767 of the run data.
+inline constexpr std::int32_t kSampleLargeItem = 999;
+
+// The colours of land entry `entry`, or nothing for the entries without an image.
+std::optional<LandColours> SampleLandImage(std::int32_t entry);
+// The picture of item `itemNumber`, or nothing for the items without an image.
+std::optional<ItemGrid> SampleItemImage(std::int32_t itemNumber);
+
+ArtFileBuilder BuildSampleArt();
+// Writes `folder` + "artidx.mul" and `folder` + "art.mul".
+Status WriteSampleArt(const std::string& folder);
+
+}  // namespace tilewright::sample
