@@ -1,5 +1,7 @@
 #include "tilecompiler.h"
 
+#include <utility>
+
 #include "gamefile.h"
 #include "numberconversion.h"
 #include "tileformat.h"
