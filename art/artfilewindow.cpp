@@ -4,15 +4,15 @@
 
 namespace tilewright::Decode_Mul {
 
-ArtFileWindow::ArtFileWindow(const ArtImage& image)
-    : file_(image.file), start_(image.start), available_(image.file.size() - image.start) {}
+ArtFileWindow::ArtFileWindow(const ArtImage& image, std::size_t firstRead)
+    : file_(image.file), firstRead_(firstRead), start_(image.start), available_(image.file.size() - image.start) {}
 
 std::optional<std::span<const std::uint8_t>> ArtFileWindow::Get(std::uint64_t offset, std::size_t length) {
     if (offset > available_ || length > available_ - offset) return std::nullopt;
     const std::uint64_t end = offset + length;
     if (end > buffer_.size()) {
         const std::uint64_t wanted =
-            std::min(available_, std::max<std::uint64_t>({end, kFirstRead, 2 * std::uint64_t{buffer_.size()}}));
+            std::min(available_, std::max<std::uint64_t>({end, firstRead_, 2 * std::uint64_t{buffer_.size()}}));
         const std::size_t have = buffer_.size();
         buffer_.resize(static_cast<std::size_t>(wanted));
         const auto got = file_.ReadAt(start_ + have, std::span(buffer_).subspan(have));

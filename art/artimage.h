@@ -29,13 +29,14 @@ std::optional<ArtImage> OpenArtImage(std::int32_t entryNumber, const std::string
 // x limit) all lie within about 0.5 MB of its start.
 class ArtFileWindow final : public ImageBytes {
 public:
-    explicit ArtFileWindow(const ArtImage& image);
+    static constexpr std::size_t kFirstRead = 8192;
+
+    explicit ArtFileWindow(const ArtImage& image, std::size_t firstRead = kFirstRead);
     std::optional<std::span<const std::uint8_t>> Get(std::uint64_t offset, std::size_t length) override;
 
 private:
-    static constexpr std::size_t kFirstRead = 8192;
-
     const GameFile& file_;
+    std::size_t firstRead_;
     std::uint64_t start_;
     std::uint64_t available_;  // bytes from start_ to the end of the file
     std::vector<std::uint8_t> buffer_;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "artfixture.h"
+#include "artimage.h"
 #include "sampleart.h"
 
 namespace tilewright::arttest {
@@ -175,6 +176,27 @@ TEST_F(ArtFiles, LeavesTheFilesUnchangedAndClosed) {
     std::ifstream in(folder.path() + "art.mul", std::ios::binary);
     const std::vector<std::uint8_t> now((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(now, art.ArtBytes());
+}
+
+TEST_F(ArtFiles, TheReadWindowGrowsToWhateverTheImageNeeds) {
+    const ItemGrid large = *sample::SampleItemImage(sample::kSampleLargeItem);
+    ArtFileBuilder art;
+    art.SetItem(0, SmallItem());
+    art.SetItem(1, large);
+    art.SetItem(2, SmallItem());  // the file goes on after the large image
+    art.SetItem(3, large);        // and ends with it
+    Write(art);
+    for (std::int32_t item : {1, 3}) {
+        for (std::size_t firstRead : {std::size_t{1}, std::size_t{3}, std::size_t{64}, Decode_Mul::ArtFileWindow::kFirstRead}) {
+            SCOPED_TRACE(testing::Message() << "item " << item << ", first read " << firstRead);
+            const auto image = Decode_Mul::OpenArtImage(kItemArtBase + item, folder.path());
+            ASSERT_TRUE(image);
+            Decode_Mul::ArtFileWindow window(*image, firstRead);
+            RecordingSurface surface;
+            Decode_Mul::PaintItemImage(surface, window);
+            EXPECT_EQ(surface.calls, ExpectedItemPicture(large));
+        }
+    }
 }
 
 TEST(SampleArt, EveryEntryPaintsItsOwnPicture) {
