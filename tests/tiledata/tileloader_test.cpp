@@ -45,7 +45,9 @@ TEST_F(TileLoaderTest, RefusesRecordsThatDoNotLieWhollyInsideTheFile) {
         if (c.land) {
             auto r = ReadLandRecord(folder.path(), c.position);
             ASSERT_EQ(r.ok(), c.ok);
-            if (!c.ok) EXPECT_EQ(r.error().kind, ErrorKind::OutOfBounds);
+            if (!c.ok) {
+                EXPECT_EQ(r.error().kind, ErrorKind::OutOfBounds);
+            }
         } else {
             auto r = ReadItemRecord(folder.path(), c.position);
             ASSERT_EQ(r.ok(), c.ok);
