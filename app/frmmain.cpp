@@ -100,7 +100,7 @@ QLineEdit* MakeSmallBox(QWidget* parent, const QString& name, const char* toolti
     box->setObjectName(name);
     box->setToolTip(tooltip);
     box->setGeometry(geometry);
-    box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); padding: 0px 1px; "
+    box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); padding: 0px; "
                                       "background: palette(base); }"));
     return box;
 }

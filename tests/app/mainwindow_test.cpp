@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <filesystem>
 
 #include "picturearea.h"
@@ -164,6 +165,28 @@ private slots:
         QVERIFY(checked >= 32 + 12 + 3 + 4 + 6);
         // The check-box indicator fits the 13-pixel boxes.
         QVERIFY(Flag(window, 0)->style()->pixelMetric(QStyle::PM_IndicatorHeight) <= 13);
+    }
+
+    // The widest text each box can be given fits inside its border.
+    void boxTextsFitTheirBoxes() {
+        FrmMain window;
+        window.show();
+        struct Widest {
+            QLineEdit* box;
+            QString text;
+        };
+        std::vector<Widest> cases = {{OtherInfo(window, 0), "1036215"}, {OtherInfo(window, 1), "1A"},
+                                     {OtherInfo(window, 2), "DDDDDDDD"}};
+        for (int i = 0; i < 12; ++i) cases.push_back({Value(window, i), i == 2 || i == 5 || i == 11 ? "-32768" : "255"});
+        for (const Widest& c : cases) {
+            QStyleOptionFrame opt;
+            opt.initFrom(c.box);
+            opt.lineWidth = c.box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, c.box);
+            const QRect inside = c.box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, c.box);
+            const QFontMetrics metrics = c.box->fontMetrics();
+            QVERIFY2(metrics.horizontalAdvance(c.text) + 4 <= inside.width(), qPrintable(c.box->objectName()));
+            QVERIFY2(metrics.height() <= inside.height(), qPrintable(c.box->objectName()));
+        }
     }
 
     void tabOrderRunsAsDesigned() {
