@@ -54,12 +54,5 @@ TEST_F(ArtIndex, TheFileNameIsAppendedToTheFolderStringAsItStands) {
     EXPECT_TRUE(Same(ReadArtIndexEntry(0, folder.path() + "old"), Fields(5)));
 }
 
-TEST_F(ArtIndex, FindsTheFileWhateverTheCaseOfItsName) {
-    sample::ArtFileBuilder art;
-    art.SetIndexEntry(1, Fields(1));
-    ASSERT_TRUE(sample::WriteWholeFile(folder.path() + "ARTIDX.MUL", art.IndexBytes()).ok());
-    EXPECT_TRUE(Same(ReadArtIndexEntry(1, folder.path()), Fields(1)));
-}
-
 }  // namespace
 }  // namespace tilewright::arttest
