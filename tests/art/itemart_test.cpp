@@ -1,3 +1,5 @@
+#include <cctype>
+
 #include "artfixture.h"
 
 namespace tilewright::arttest {
@@ -47,6 +49,7 @@ struct MalformedCase {
     const char* name;
     std::vector<std::uint8_t> image;
     std::vector<PaintedPoint> painted;
+    friend void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.name; }
 };
 
 // A long chain of one-pixel runs one apart: runs at x = 0, 2, 4, ... until
@@ -115,13 +118,29 @@ std::vector<MalformedCase> Cases() {
     };
 }
 
-TEST(PaintItemImage, PaintsMalformedImagesAsFarAsTheyAreValid) {
-    for (const auto& c : Cases()) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(PaintItem(c.image), c.painted);
-        EXPECT_EQ(DrawFromFiles(c.image), c.painted);
-    }
+class MalformedImage : public ::testing::TestWithParam<MalformedCase> {};
+
+TEST_P(MalformedImage, IsPaintedAsFarAsItIsValid) {
+    EXPECT_EQ(PaintItem(GetParam().image), GetParam().painted);
+    EXPECT_EQ(DrawFromFiles(GetParam().image), GetParam().painted);
 }
+
+// "gap of 0 ends the row" becomes GapOf0EndsTheRow.
+std::string TestName(const ::testing::TestParamInfo<MalformedCase>& info) {
+    std::string name;
+    bool upper = true;
+    for (const char* p = info.param.name; *p; ++p) {
+        if (!std::isalnum(static_cast<unsigned char>(*p))) {
+            upper = true;
+            continue;
+        }
+        name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(*p))) : *p;
+        upper = false;
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(PaintItemImage, MalformedImage, ::testing::ValuesIn(Cases()), TestName);
 
 }  // namespace
 }  // namespace tilewright::arttest
