@@ -30,6 +30,10 @@ Error NameCharacterError(std::u16string_view text, std::size_t index) {
                                               "can be stored."};
 }
 
+Error NotLoadedError() {
+    return Error{ErrorKind::NotLoaded, "No tile is loaded: select a tile in the list before compiling."};
+}
+
 // Value box `box` into an 8-bit (unsigned) or 16-bit (signed) field.
 Status ConvertBox(const TileForm& form, std::size_t box, std::uint8_t& field) {
     auto value = ConvertUnsigned8(form.valueTexts[box], kValueBoxLabels[box]);
@@ -76,30 +80,32 @@ Result<TileName> StoreTileName(std::u16string_view text, bool isPlaceholder) {
 }
 
 Result<std::int32_t> ConvertRecordPosition(std::u16string_view offsetText) {
-    if (offsetText.empty())
-        return Error{ErrorKind::NotLoaded, "No tile is loaded: select a tile in the list before compiling."};
+    if (offsetText.empty()) return NotLoadedError();
     return ConvertSigned32(offsetText, kOffsetLabel);
 }
 
+// Nothing loaded is the first answer, since then no box means anything. After
+// that the boxes are converted in the order the window reads them, flags,
+// name, values, position, so that the first bad box is the one reported.
 Result<CompiledTile<LandTileRecord>> BuildLandTile(const TileForm& form) {
-    auto position = ConvertRecordPosition(form.offsetText);
-    if (!position) return position.error();
+    if (form.offsetText.empty()) return NotLoadedError();
+    const std::uint32_t flags = GetFlagBoxes(form.flagTicks);
     auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
     if (!name) return name.error();
     auto texture = ConvertSigned16(form.valueTexts[kTextureBox], kValueBoxLabels[kTextureBox]);
     if (!texture) return texture.error();
-    return CompiledTile<LandTileRecord>{*position, {GetFlagBoxes(form.flagTicks), *texture, *name}};
+    auto position = ConvertRecordPosition(form.offsetText);
+    if (!position) return position.error();
+    return CompiledTile<LandTileRecord>{*position, {flags, *texture, *name}};
 }
 
 Result<CompiledTile<ItemTileRecord>> BuildItemTile(const TileForm& form) {
-    auto position = ConvertRecordPosition(form.offsetText);
-    if (!position) return position.error();
-    auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
-    if (!name) return name.error();
-
-    CompiledTile<ItemTileRecord> tile{*position, {}};
+    if (form.offsetText.empty()) return NotLoadedError();
+    CompiledTile<ItemTileRecord> tile{};
     ItemTileRecord& r = tile.record;
     r.Flags = GetFlagBoxes(form.flagTicks);
+    auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
+    if (!name) return name.error();
     r.Name = *name;
     // In box order, so that the first box that does not convert is the one named.
     const Status converted[] = {
@@ -110,6 +116,9 @@ Result<CompiledTile<ItemTileRecord>> BuildItemTile(const TileForm& form) {
     };
     for (const Status& status : converted)
         if (!status) return status.error();
+    auto position = ConvertRecordPosition(form.offsetText);
+    if (!position) return position.error();
+    tile.position = *position;
     return tile;
 }
 

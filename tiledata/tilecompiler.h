@@ -53,13 +53,19 @@ struct CompiledTile {
 };
 
 // All the conversions of a compile, without touching any file. A land tile
-// reads only value box 11, an item tile only boxes 0 to 10.
+// reads only value box 11, an item tile only boxes 0 to 10. An empty offset
+// box is NotLoaded whatever the other boxes hold; otherwise the first box that
+// does not convert is reported, taken in the order flags, name, values (in
+// box order), position.
 Result<CompiledTile<LandTileRecord>> BuildLandTile(const TileForm& form);
 Result<CompiledTile<ItemTileRecord>> BuildItemTile(const TileForm& form);
 
 // Builds the record, then writes its 26 or 37 bytes at its position in
 // `tileDataFolder` + "TileData.mul" and flushes them to disk. Succeeds only
-// once the bytes are on disk; on failure the file is as it was.
+// once the bytes are on disk. A refusal before the write (a box that does not
+// convert, a missing or read-only file, a position outside the file) leaves
+// the file untouched; a write or flush that fails is reported with the
+// system's reason, and part of the record may then already be on disk.
 Status CompileLandTile(const std::string& tileDataFolder, const TileForm& form);
 Status CompileItemTile(const std::string& tileDataFolder, const TileForm& form);
 

@@ -1,6 +1,7 @@
 // Building records from the window's boxes, without any file.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "tilecompiler.h"
@@ -137,6 +138,53 @@ TEST(BuildTileTest, EmptyOffsetMeansNoTileIsLoaded) {
     EXPECT_EQ(BuildLandTile(form).error().kind, ErrorKind::NotLoaded);
     form.offsetText = u" ";
     EXPECT_EQ(BuildItemTile(form).error().kind, ErrorKind::InvalidValue);
+}
+
+// Several boxes wrong at once: the one reported is the first in the order
+// name, values, position, except that with nothing loaded nothing else counts.
+TEST(BuildTileTest, TheFirstBoxThatDoesNotConvertIsTheOneReported) {
+    const auto badName = [](TileForm& f) { f.nameText = u"\u20AC"; };
+    const auto badOffset = [](TileForm& f) { f.offsetText = u"abc"; };
+    const auto noOffset = [](TileForm& f) { f.offsetText.clear(); };
+    const auto bad = [](std::size_t box) { return [box](TileForm& f) { f.valueTexts[box] = u"ten"; }; };
+    const std::string name = "\"Tile Name\"", offset = "\"Offset :\"";
+    const auto label = [](std::size_t box) { return "\"" + std::string(kValueBoxLabels[box]) + "\""; };
+    const struct {
+        const char* what;
+        bool land;
+        std::vector<std::function<void(TileForm&)>> edits;
+        ErrorKind kind;
+        std::string mentions;
+    } cases[] = {
+        {"item name and value", false, {badName, bad(0)}, ErrorKind::InvalidValue, name},
+        {"item value and name", false, {bad(10), badName}, ErrorKind::InvalidValue, name},
+        {"land name and texture", true, {badName, bad(kTextureBox)}, ErrorKind::InvalidValue, name},
+        {"item value and offset", false, {bad(4), badOffset}, ErrorKind::InvalidValue, label(4)},
+        {"land texture and offset", true, {bad(kTextureBox), badOffset}, ErrorKind::InvalidValue,
+         label(kTextureBox)},
+        {"item name and offset", false, {badName, badOffset}, ErrorKind::InvalidValue, name},
+        {"land name and offset", true, {badName, badOffset}, ErrorKind::InvalidValue, name},
+        {"item later box and earlier box", false, {bad(9), bad(1)}, ErrorKind::InvalidValue, label(1)},
+        {"item empty offset and name", false, {noOffset, badName}, ErrorKind::NotLoaded, "No tile is loaded"},
+        {"land empty offset and name", true, {noOffset, badName}, ErrorKind::NotLoaded, "No tile is loaded"},
+        {"item empty offset and everything", false, {noOffset, badName, bad(0), bad(5)}, ErrorKind::NotLoaded,
+         "No tile is loaded"},
+        {"land empty offset and texture", true, {noOffset, bad(kTextureBox)}, ErrorKind::NotLoaded,
+         "No tile is loaded"},
+        {"item offset alone", false, {badOffset}, ErrorKind::InvalidValue, offset},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TileForm form = ItemForm();
+        form.valueTexts[kTextureBox] = u"12";
+        for (const auto& edit : c.edits) edit(form);
+        const auto land = BuildLandTile(form);
+        const auto item = BuildItemTile(form);
+        ASSERT_FALSE(c.land ? land.ok() : item.ok());
+        const Error& error = c.land ? land.error() : item.error();
+        EXPECT_EQ(error.kind, c.kind) << error.message;
+        EXPECT_NE(error.message.find(c.mentions), std::string::npos) << error.message;
+    }
 }
 
 }  // namespace
