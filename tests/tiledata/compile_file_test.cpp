@@ -1,8 +1,14 @@
 // Compiling into a full-size TileData.mul made in a temporary folder: exactly
 // the record's bytes change, and every refusal leaves the folder as it was.
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include <algorithm>
 #include <filesystem>
@@ -211,13 +217,86 @@ TEST(CompileMissingFileTest, NeverCreatesTheFileOrItsFolder) {
     }
 }
 
+// How the compile went under a read-only file, as told by a child process
+// that may have had to give up root first.
+enum ReadOnlyOutcome : int { kRefused = 0, kWrongOutcome = 1, kCannotDropRoot = 2 };
+
+ReadOnlyOutcome CompileReadOnly(const std::string& folder, const std::string& path, std::string& why) {
+    const Status status = CompileItemTile(folder, ItemForm(kItem, 428037, 0));
+    if (status.ok()) {
+        why = "the compile succeeded";
+        return kWrongOutcome;
+    }
+    if (status.error().kind != ErrorKind::FileUnwritable || status.error().message.find(path) == std::string::npos) {
+        why = "wrong refusal: " + status.error().message;
+        return kWrongOutcome;
+    }
+    return kRefused;
+}
+
+// Root writes through file modes, so as root the compile runs in a child that
+// has dropped to an unprivileged user; the child reports through a pipe and
+// its exit code, and never touches the test framework.
 TEST_F(CompileFileTest, ReadOnlyFileIsRefused) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes through file permissions";
     ASSERT_EQ(::chmod(path().c_str(), 0444), 0);
-    const Status status = CompileItemTile(folder.path(), ItemForm(kItem, 428037, 0));
-    ASSERT_FALSE(status.ok());
-    EXPECT_EQ(status.error().kind, ErrorKind::FileUnwritable);
+    if (::geteuid() != 0) {
+        std::string why;
+        EXPECT_EQ(CompileReadOnly(folder.path(), path(), why), kRefused) << why;
+        EXPECT_TRUE(Contents(path()) == original);
+        return;
+    }
+
+    // The unprivileged user must be able to reach the file to be refused it.
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0) << std::strerror(errno);
+    std::fflush(nullptr);  // nothing buffered may be written twice
+    const pid_t child = ::fork();
+    if (child < 0) {
+        const int err = errno;
+        ::close(pipeEnds[0]);
+        ::close(pipeEnds[1]);
+        GTEST_SKIP() << "fork: " << std::strerror(err);
+    }
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        constexpr uid_t kNobody = 65534;
+        std::string why;
+        ReadOnlyOutcome outcome = kCannotDropRoot;
+        if (::setgroups(0, nullptr) != 0)
+            why = std::string("setgroups: ") + std::strerror(errno);
+        else if (::setgid(kNobody) != 0)
+            why = std::string("setgid: ") + std::strerror(errno);
+        else if (::setuid(kNobody) != 0)
+            why = std::string("setuid: ") + std::strerror(errno);
+        else if (::geteuid() != kNobody || ::getegid() != kNobody)
+            why = "the user or group did not change";
+        else if (::access(path().c_str(), R_OK) != 0)
+            why = "user 65534 cannot reach " + path() + ": " + std::strerror(errno);
+        else
+            outcome = CompileReadOnly(folder.path(), path(), why);
+        if (::write(pipeEnds[1], why.data(), why.size()) < 0) outcome = kWrongOutcome;
+        ::_exit(outcome);
+    }
+
+    ::close(pipeEnds[1]);
+    std::string why;
+    char chunk[256];
+    for (ssize_t n; (n = ::read(pipeEnds[0], chunk, sizeof chunk)) != 0;) {
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) break;
+        why.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::close(pipeEnds[0]);
+    int wstatus = 0;
+    pid_t waited;
+    while ((waited = ::waitpid(child, &wstatus, 0)) < 0 && errno == EINTR) {
+    }
+    ASSERT_EQ(waited, child) << std::strerror(errno);
+    ASSERT_TRUE(WIFEXITED(wstatus)) << "the child did not exit normally";
     EXPECT_TRUE(Contents(path()) == original);
+    if (WEXITSTATUS(wstatus) == kCannotDropRoot) GTEST_SKIP() << "cannot drop root: " << why;
+    EXPECT_EQ(WEXITSTATUS(wstatus), kRefused) << why;
 }
 
 TEST_F(CompileFileTest, WritesIntoTheFileWhoseNameDiffersOnlyInCase) {
