@@ -105,6 +105,13 @@ QLineEdit* MakeSmallBox(QWidget* parent, const QString& name, const char* toolti
     return box;
 }
 
+// Shows a box's text from its first character, so that a text that is
+// longer than the box is cut at its end, not its start.
+void SetBoxText(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
 }  // namespace
 
 FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
@@ -135,6 +142,12 @@ void FrmMain::BuildControls() {
     lstId_->setUniformItemSizes(true);
     lstId_->setProperty(kTag, QString());
     connect(lstId_, &QListWidget::itemSelectionChanged, this, &FrmMain::OnTileSelected);
+    // A click on the entry already selected changes no selection but still
+    // reloads the tile, for example after the folders were put right.
+    lstId_->viewport()->installEventFilter(this);
+    connect(lstId_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (!loadedSincePress_ && item->isSelected()) OnTileSelected();
+    });
 
     cmdLand_ = MakeButton(this, "cmdLand", "Look Land's Tile", "Load Land's Block Info", {0, 368, 89, 17});
     cmdItem_ = MakeButton(this, "cmdItem", "Look Item's Tile", "Load Item's Block Info", {0, 384, 89, 17});
@@ -201,6 +214,11 @@ void FrmMain::SetTabOrder() {
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstId_->viewport() && event->type() == QEvent::MouseButtonPress) loadedSincePress_ = false;
+    return QWidget::eventFilter(watched, event);
+}
+
 void FrmMain::ShowCentred() {
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -229,6 +247,7 @@ void FrmMain::FillList(const char* kind, int count) {
 void FrmMain::OnTileSelected() {
     const QList<QListWidgetItem*> selected = lstId_->selectedItems();
     if (selected.isEmpty()) return;
+    loadedSincePress_ = true;
     const QString tag = lstId_->property(kTag).toString();
     cmdCompile_->setProperty(kTag, tag);
     const std::int32_t n = selected.first()->text().toInt();
@@ -255,14 +274,14 @@ void FrmMain::LoadItemTile(std::int32_t position) {
         return;
     }
     const ItemTileRecord& r = recordBuffer_.item = *record;
-    txtOtherInfo_[0]->setText(QString::number(position));
-    txtOtherInfo_[1]->setText(QString::fromStdString(FormatHex(kItemRecordSize)));
-    txtOtherInfo_[2]->setText(QString::fromStdString(FormatHex(r.Flags)));
+    SetBoxText(txtOtherInfo_[0], QString::number(position));
+    SetBoxText(txtOtherInfo_[1], QString::fromStdString(FormatHex(kItemRecordSize)));
+    SetBoxText(txtOtherInfo_[2], QString::fromStdString(FormatHex(r.Flags)));
     const std::array<int, 11> fields = {r.Weight,   r.Quality, r.Unknown1, r.Unknown2, r.Quantity, r.Animation,
                                         r.Unknown3, r.Hue,     r.Unknown4, r.Unknown5, r.Height};
-    for (std::size_t i = 0; i < fields.size(); ++i) txtValue_[i]->setText(QString::number(fields[i]));
+    for (std::size_t i = 0; i < fields.size(); ++i) SetBoxText(txtValue_[i], QString::number(fields[i]));
     const QString itemNumber = lstId_->selectedItems().first()->text();
-    txtValue_[11]->setText(itemNumber);
+    SetBoxText(txtValue_[11], itemNumber);
     ClearFlagBoxes();
     SetFlagBoxes(r.Flags);
     ShowName(r.Name);
@@ -278,12 +297,12 @@ void FrmMain::LoadLandTile(std::int32_t position) {
         return;
     }
     const LandTileRecord& r = recordBuffer_.land = *record;
-    txtOtherInfo_[0]->setText(QString::number(position));
-    txtOtherInfo_[1]->setText(QString::fromStdString(FormatHex(kLandRecordSize)));
-    txtOtherInfo_[2]->setText(QString::fromStdString(FormatHex(r.Flags)));
+    SetBoxText(txtOtherInfo_[0], QString::number(position));
+    SetBoxText(txtOtherInfo_[1], QString::fromStdString(FormatHex(kLandRecordSize)));
+    SetBoxText(txtOtherInfo_[2], QString::fromStdString(FormatHex(r.Flags)));
     ClearFlagBoxes();
     SetFlagBoxes(r.Flags);
-    txtValue_[11]->setText(QString::number(r.TextureId));
+    SetBoxText(txtValue_[11], QString::number(r.TextureId));
     ShowName(r.Name);
     Decode_Mul::DrawLandArt(*picTile_, r.TextureId, NativeFolder(artPath_));
     picTile_->Refresh();

@@ -31,6 +31,9 @@ public:
     const QString& artPath() const { return artPath_; }
     const QString& tileDataPath() const { return tileDataPath_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The record last loaded, as the file held it.
     struct RecordBuffer {
@@ -76,6 +79,8 @@ private:
     RecordBuffer recordBuffer_;
     // The name box holds the "Unlabeled" the editor put there, not the user.
     bool nameIsPlaceholder_ = false;
+    // A load ran since the last mouse press in the list.
+    bool loadedSincePress_ = false;
 };
 
 }  // namespace tilewright

@@ -55,30 +55,39 @@ std::string ResolveGameFile(const std::string& folder, const std::string& fileNa
     return matches == 1 ? found : exact;
 }
 
-Result<GameFile> GameFile::OpenForReading(const std::string& folder, const std::string& fileName) {
-    const std::string path = ResolveGameFile(folder, fileName);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return OpenFailure(path, errno, ErrorKind::FileUnreadable, "for reading");
+// Only regular files are game files. The open does not block, so that a FIFO
+// or device under the game file's name cannot hang the editor; blocking is
+// back on once the file is known to be regular.
+Result<GameFile> GameFile::Open(const std::string& path, int mode, ErrorKind failure, const char* purpose) {
+    const int fd = ::open(path.c_str(), mode | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return OpenFailure(path, errno, failure, purpose);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    int err = 0;
+    if (::fstat(fd, &st) != 0)
+        err = errno;
+    else if (S_ISDIR(st.st_mode))
+        err = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        err = EINVAL;
+    else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        err = errno;
+    if (err != 0) {
         ::close(fd);
-        return OpenFailure(path, err, ErrorKind::FileUnreadable, "for reading");
+        if (err == EINVAL)
+            return Error{failure, "Cannot open " + Quoted(path) + " " + purpose + ": it is not a regular file."};
+        return OpenFailure(path, err, failure, purpose);
     }
     return GameFile(fd, path, static_cast<std::uint64_t>(st.st_size));
 }
 
+Result<GameFile> GameFile::OpenForReading(const std::string& folder, const std::string& fileName) {
+    const std::string path = ResolveGameFile(folder, fileName);
+    return Open(path, O_RDONLY, ErrorKind::FileUnreadable, "for reading");
+}
+
 Result<GameFile> GameFile::OpenForWriting(const std::string& folder, const std::string& fileName) {
     const std::string path = ResolveGameFile(folder, fileName);
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) return OpenFailure(path, errno, ErrorKind::FileUnwritable, "for writing");
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
-        ::close(fd);
-        return OpenFailure(path, err, ErrorKind::FileUnwritable, "for writing");
-    }
-    return GameFile(fd, path, static_cast<std::uint64_t>(st.st_size));
+    return Open(path, O_RDWR, ErrorKind::FileUnwritable, "for writing");
 }
 
 GameFile::GameFile(GameFile&& other) noexcept

@@ -39,12 +39,14 @@ public:
     Result<std::size_t> ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
     // Reads exactly out.size() bytes at `offset` or fails naming the position.
     Status ReadExactlyAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
-    // Writes all of `bytes` at `offset` with one positioned write.
+    // Writes all of `bytes` at `offset` with one positioned write. A write
+    // that fails or comes up short is reported; part of it may be on disk.
     Status WriteAllAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
     // Flushes what was written to stable storage and closes the file.
     Status SyncAndClose();
 
 private:
+    static Result<GameFile> Open(const std::string& path, int mode, ErrorKind failure, const char* purpose);
     GameFile(int fd, std::string path, std::uint64_t size) : fd_(fd), path_(std::move(path)), size_(size) {}
     void Close();
 

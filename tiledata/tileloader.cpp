@@ -9,7 +9,9 @@ template <std::size_t N>
 Result<std::array<std::uint8_t, N>> ReadRecordBytes(const std::string& folder, std::int32_t position,
                                                     const char* kind) {
     auto file = GameFile::OpenForReading(folder, kTileDataFileName);
-    if (!file) return file.error();
+    if (!file)
+        return Error{file.error().kind, std::string("The ") + kind + " record at position " +
+                                            std::to_string(position) + " cannot be read. " + file.error().message};
     if (Status inside = CheckRecordInside(file->path(), kind, position, N, file->size()); !inside)
         return inside.error();
     std::array<std::uint8_t, N> bytes{};

@@ -167,26 +167,28 @@ private slots:
         QVERIFY(Flag(window, 0)->style()->pixelMetric(QStyle::PM_IndicatorHeight) <= 13);
     }
 
-    // The widest text each box can be given fits inside its border.
+    // The widest text each box can be given fits inside its border: shown
+    // from its start or scrolled to its end, the box looks the same.
     void boxTextsFitTheirBoxes() {
         FrmMain window;
         window.show();
-        struct Widest {
-            QLineEdit* box;
-            QString text;
-        };
-        std::vector<Widest> cases = {{OtherInfo(window, 0), "1036215"}, {OtherInfo(window, 1), "1A"},
-                                     {OtherInfo(window, 2), "DDDDDDDD"}};
-        for (int i = 0; i < 12; ++i) cases.push_back({Value(window, i), i == 2 || i == 5 || i == 11 ? "-32768" : "255"});
-        for (const Widest& c : cases) {
-            QStyleOptionFrame opt;
-            opt.initFrom(c.box);
-            opt.lineWidth = c.box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, c.box);
-            const QRect inside = c.box->style()->subElementRect(QStyle::SE_LineEditContents, &opt, c.box);
-            const QFontMetrics metrics = c.box->fontMetrics();
-            QVERIFY2(metrics.horizontalAdvance(c.text) + 4 <= inside.width(), qPrintable(c.box->objectName()));
-            QVERIFY2(metrics.height() <= inside.height(), qPrintable(c.box->objectName()));
+        std::vector<std::pair<QLineEdit*, QString>> cases = {
+            {OtherInfo(window, 0), "1036215"}, {OtherInfo(window, 1), "1A"}};
+        for (const char* word : {"DDDDDDDD", "CCCCCCCC", "DCDCDCDC", "80000000"})
+            cases.push_back({OtherInfo(window, 2), word});
+        for (int i = 0; i < 12; ++i)
+            for (const char* value : {"255", "-32768", "16383", "-1"})
+                if (i == 2 || i == 5 || i == 11 || std::string(value) == "255") cases.push_back({Value(window, i), value});
+        QStringList clipped;
+        for (const auto& [box, text] : cases) {
+            box->setText(text);
+            box->setCursorPosition(0);
+            const QImage fromStart = box->grab().toImage();
+            box->setCursorPosition(text.size());
+            const QImage fromEnd = box->grab().toImage();
+            if (fromStart != fromEnd) clipped << box->objectName() + " \"" + text + "\"";
         }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
     }
 
     void tabOrderRunsAsDesigned() {
@@ -274,6 +276,28 @@ private slots:
         }
     }
 
+    // A person selects with the mouse and the arrow keys; clicking the entry
+    // already selected loads it again from the file.
+    void mouseAndKeyboardSelectAndReload() {
+        auto window = OpenWindow();
+        Button(*window, "cmdItem")->click();
+        QListWidget* list = List(*window);
+        const QPoint third = list->visualItemRect(list->item(2)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+        QCOMPARE(Value(*window, 11)->text(), QString("2"));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(Value(*window, 11)->text(), QString("3"));
+        QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*ItemRecordPosition(3)));
+        QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Up);
+        QCOMPARE(Value(*window, 11)->text(), QString("1"));
+
+        Value(*window, 0)->setText("typed over");
+        const QPoint second = list->visualItemRect(list->item(1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(Value(*window, 0)->text(), QString::number(sample::SampleItemRecord(1).Weight));
+    }
+
     void refillingKeepsTheRecordAndTagOnShow() {
         auto window = OpenWindow();
         Button(*window, "cmdLand")->click();
@@ -335,7 +359,7 @@ private slots:
             int row;
             const char* expectInMessage;
         } const cases[] = {
-            {emptyFolder.path(), 0, "TileData.mul"},
+            {emptyFolder.path(), 0, "position 5"},
             {shortFolder.path(), 100, "position 2617"},
         };
         for (const Case& c : cases) {
@@ -347,7 +371,7 @@ private slots:
             const auto boxes = CatchMessageBoxes([&] { SelectRow(*window, c.row); });
             QCOMPARE(boxes.size(), std::size_t{1});
             QVERIFY2(boxes[0].text.contains(c.expectInMessage), qPrintable(boxes[0].text));
-            QVERIFY(boxes[0].text.contains(QString::fromStdString(c.folder)));
+            QVERIFY(boxes[0].text.contains(QString::fromStdString(c.folder + "TileData.mul")));
             QCOMPARE(OtherInfo(*window, 0)->text(), QString());
             QCOMPARE(TickedFlags(*window), 0u);
             QVERIFY(window->isEnabled());

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "gamefile.h"
@@ -66,6 +68,7 @@ TEST(TileLoader, AMissingFileIsReportedAndNeverCreated) {
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().kind, ErrorKind::FileMissing);
     EXPECT_NE(r.error().message.find(folder.file("TileData.mul")), std::string::npos);
+    EXPECT_NE(r.error().message.find("position 428037"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.file("TileData.mul")));
 }
 
@@ -75,6 +78,17 @@ TEST(TileLoader, AFolderInPlaceOfTheFileIsUnreadable) {
     auto r = ReadLandRecord(folder.path(), 5);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().kind, ErrorKind::FileUnreadable);
+}
+
+// A FIFO would block an ordinary open until a writer came along.
+TEST(TileLoader, ANonRegularFileIsRefusedWithoutWaiting) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("TileData.mul").c_str(), 0600), 0);
+    auto r = ReadItemRecord(folder.path(), 428037);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error().kind, ErrorKind::FileUnreadable);
+    EXPECT_NE(r.error().message.find("not a regular file"), std::string::npos);
+    EXPECT_FALSE(GameFile::OpenForWriting(folder.path(), "TileData.mul").ok());
 }
 
 TEST_F(TileLoaderTest, LoadingLeavesTheFileUntouched) {
