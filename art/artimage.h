@@ -24,9 +24,9 @@ std::optional<ArtImage> OpenArtImage(std::int32_t entryNumber, const std::string
 
 // An item image read from art.mul on demand into one buffer that starts at the
 // image's first byte and at least doubles whenever a field lies past it, so a
-// typical image takes a single read and a large one a few. A well-formed image
-// never reaches far: its row table, row offsets and rows (bounded by the
-// x limit) all lie within about 0.5 MB of its start.
+// typical image takes a single read and a large one a few. Whatever an image
+// holds, the buffer stays under about 1 MB: the row table, the 16-bit row
+// offsets and the rows (bounded by the x limit) all lie within 0.5 MB of its start.
 class ArtFileWindow final : public ImageBytes {
 public:
     static constexpr std::size_t kFirstRead = 8192;
