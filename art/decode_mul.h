@@ -23,6 +23,11 @@ inline constexpr std::size_t kLandImageSize = 2 * kLandImagePixels;
 // Item x coordinates are signed 16-bit in the format; a run reaching past
 // this ends its row, which also bounds the work of every row.
 inline constexpr std::int32_t kItemMaxX = 32767;
+// Rows may share their run data, so a crafted image could ask for 32767 rows
+// of 65536 pixels each. No real item image comes near 16 Mi pixels (4096 x
+// 4096); past that many the painting stops, so that no file can freeze the
+// editor for more than a moment.
+inline constexpr std::uint64_t kItemPixelBudget = std::uint64_t{1} << 24;
 
 struct ArtIndexEntry {
     std::int32_t Lookup = -1;  // byte offset in art.mul; -1 means no image

@@ -16,7 +16,9 @@ std::optional<std::int16_t> WordAt(ImageBytes& image, std::uint64_t offset) {
 
 // Paints row `y` from its data at `at`. Every run moves `at` forward by at
 // least 6 bytes and x by at least 1, so the row ends by the x limit at the latest.
-void PaintRow(PixelSurface& surface, ImageBytes& image, std::uint64_t at, std::int16_t width, int y) {
+// Pixels painted are taken from `budget`; a run that does not fit ends the row.
+void PaintRow(PixelSurface& surface, ImageBytes& image, std::uint64_t at, std::int16_t width, int y,
+              std::uint64_t& budget) {
     const auto first = image.Get(at, 4);
     if (!first) return;
     std::int64_t x = ReadI16LE(first->first<2>());
@@ -25,6 +27,11 @@ void PaintRow(PixelSurface& surface, ImageBytes& image, std::uint64_t at, std::i
     at += 4;
     for (;;) {
         if (length <= 0 || x + length - 1 > kItemMaxX) return;
+        if (static_cast<std::uint64_t>(length) > budget) {
+            budget = 0;
+            return;
+        }
+        budget -= static_cast<std::uint64_t>(length);
         const std::size_t byteCount = 2 * static_cast<std::size_t>(length);
         const auto pixels = image.Get(at, byteCount);
         if (!pixels) return;
@@ -59,8 +66,9 @@ void PaintItemImage(PixelSurface& surface, ImageBytes& image) {
     for (std::size_t r = 0; r < rowCount; ++r) rowOffsets[r] = ReadU16LE(table->subspan(2 * r).first<2>());
 
     const std::uint64_t runData = kHeaderSize + 2 * std::uint64_t{rowCount};
-    for (std::size_t r = 0; r < rowCount; ++r)
-        PaintRow(surface, image, runData + 2 * std::uint64_t{rowOffsets[r]}, width, static_cast<int>(r));
+    std::uint64_t budget = kItemPixelBudget;
+    for (std::size_t r = 0; r < rowCount && budget > 0; ++r)
+        PaintRow(surface, image, runData + 2 * std::uint64_t{rowOffsets[r]}, width, static_cast<int>(r), budget);
 }
 
 void PaintItemImage(PixelSurface& surface, std::span<const std::uint8_t> image) {

@@ -144,3 +144,36 @@ INSTANTIATE_TEST_SUITE_P(PaintItemImage, MalformedImage, ::testing::ValuesIn(Cas
 
 }  // namespace
 }  // namespace tilewright::arttest
+
+namespace tilewright::arttest {
+namespace {
+
+class CountingSurface final : public Decode_Mul::PixelSurface {
+public:
+    void SetPixel(int, int y, std::uint32_t) override {
+        ++calls;
+        lastRow = y;
+    }
+    std::uint64_t calls = 0;
+    int lastRow = -1;
+};
+
+// 32767 rows that all point at one row of 32767 pixels would be a billion
+// calls; the painting stops at its budget, with every row before it whole.
+TEST(PaintItemImage, RowsSharingTheirDataStopAtThePixelBudget) {
+    constexpr int kRows = 32767, kRun = 32767;
+    std::vector<std::uint8_t> image = Words({0, 0, 100, kRows});
+    image.resize(image.size() + 2 * kRows, 0);  // every row at word 0
+    image = Concat(image, Words({0, kRun}));
+    image.resize(image.size() + 2 * kRun, 0x11);
+    image = Concat(image, Words({0, 0}));
+
+    CountingSurface surface;
+    Decode_Mul::PaintItemImage(surface, image);
+    const std::uint64_t wholeRows = Decode_Mul::kItemPixelBudget / kRun;
+    EXPECT_EQ(surface.calls, wholeRows * kRun);
+    EXPECT_EQ(surface.lastRow, static_cast<int>(wholeRows) - 1);
+}
+
+}  // namespace
+}  // namespace tilewright::arttest
