@@ -188,7 +188,7 @@ TEST_F(ArtFiles, TheReadWindowGrowsToWhateverTheImageNeeds) {
     Write(art);
     for (std::int32_t item : {1, 3}) {
         for (std::size_t firstRead : {std::size_t{1}, std::size_t{3}, std::size_t{64}, Decode_Mul::ArtFileWindow::kFirstRead}) {
-            SCOPED_TRACE(testing::Message() << "item " << item << ", first read " << firstRead);
+            SCOPED_TRACE(::testing::Message() << "item " << item << ", first read " << firstRead);
             const auto image = Decode_Mul::OpenArtImage(kItemArtBase + item, folder.path());
             ASSERT_TRUE(image);
             Decode_Mul::ArtFileWindow window(*image, firstRead);

@@ -14,6 +14,7 @@
 
 #include "artfilebuilder.h"
 #include "decode_mul.h"
+#include "support/tempfolder.h"
 #include "tiledatabuilder.h"
 
 namespace tilewright::sample {
@@ -32,27 +33,7 @@ public:
     std::vector<PaintedPoint> calls;
 };
 
-// A fresh empty folder, removed with everything in it at the end of the test.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tilewright-art-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        dir_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // The folder string as the editor holds it, with its trailing separator.
-    std::string path() const { return dir_.string() + "/"; }
-
-private:
-    std::filesystem::path dir_;
-};
+using testing::TempFolder;
 
 // 16-bit little-endian words; negative values go in as two's complement.
 inline std::vector<std::uint8_t> Words(std::initializer_list<int> words) {

@@ -3,17 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "samplehash.h"
+
 namespace tilewright::sample {
 namespace {
-
-std::uint32_t Mix(std::uint32_t x) {
-    x ^= x >> 16;
-    x *= 0x7FEB352Du;
-    x ^= x >> 15;
-    x *= 0x846CA68Bu;
-    x ^= x >> 16;
-    return x;
-}
 
 constexpr std::uint16_t kBlack = 0x0000;
 
@@ -43,7 +36,7 @@ std::uint16_t LandPixel(int pattern, Hue hue, Hue other, int x, int y, std::uint
             const int d = std::abs(2 * x - 43) + std::abs(2 * y - 43);
             return (d / 8 % 2) ? Shade(hue, 0) : Shade(other, -4);
         }
-        case 4: return Shade(hue, static_cast<int>(Mix(h ^ static_cast<std::uint32_t>(y * 44 + x)) % 7) - 3);  // speckle
+        case 4: return Shade(hue, static_cast<int>(SampleHash(h ^ static_cast<std::uint32_t>(y * 44 + x)) % 7) - 3);  // speckle
         default:  // bricks with black mortar
             if (y % 6 == 5 || (x + (y / 6 % 2) * 5) % 10 == 9) return kBlack;
             return Shade(hue, -(x % 10) / 3);
@@ -101,7 +94,7 @@ ItemGrid ItemPicture(int pattern, int w, int h, Hue hue, Hue other) {
 
 std::optional<LandColours> SampleLandImage(std::int32_t entry) {
     if (entry < 0 || entry >= kSampleLandCount) return std::nullopt;
-    const std::uint32_t h = Mix(static_cast<std::uint32_t>(entry) + 1);
+    const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(entry) + 1);
     if (h % 12 == 0) return std::nullopt;
     const int pattern = static_cast<int>((h >> 4) % 6);
     const Hue hue = HueOf(h >> 8), other = HueOf(h >> 17);
@@ -116,7 +109,7 @@ std::optional<LandColours> SampleLandImage(std::int32_t entry) {
 
 std::optional<ItemGrid> SampleItemImage(std::int32_t itemNumber) {
     if (itemNumber < 0 || itemNumber >= kSampleItemCount) return std::nullopt;
-    const std::uint32_t h = Mix(static_cast<std::uint32_t>(itemNumber) ^ 0x9E3779B9u);
+    const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(itemNumber) ^ 0x9E3779B9u);
     const Hue hue = HueOf(h >> 8), other = HueOf(h >> 19);
     // Every thousandth item is large, another tiny; the rest 20 to 64 pixels a side.
     if (itemNumber % 1000 == kSampleLargeItem % 1000) {

@@ -7,20 +7,11 @@
 #include <fstream>
 
 #include "bytes.h"
+#include "samplehash.h"
 #include "gamefile.h"
 
 namespace tilewright::sample {
 namespace {
-
-// A small integer hash, so every record differs but every run is the same.
-std::uint32_t Mix(std::uint32_t x) {
-    x ^= x >> 16;
-    x *= 0x7FEB352Du;
-    x ^= x >> 15;
-    x *= 0x846CA68Bu;
-    x ^= x >> 16;
-    return x;
-}
 
 constexpr std::array<std::string_view, 16> kWords = {
     "grass", "dirt", "stone wall", "wooden door", "sand", "water", "lava", "cobblestones",
@@ -32,7 +23,7 @@ std::uint32_t SampleFlags(std::uint32_t h) {
         case 0: return 0;
         case 1: return 0x80000000u;
         case 2: return 0xFFFFFFFFu;
-        default: return Mix(h) & Mix(h + 1);  // a sparse mix of bits
+        default: return SampleHash(h) & SampleHash(h + 1);  // a sparse mix of bits
     }
 }
 
@@ -92,7 +83,7 @@ TileName MakeName(std::string_view latin1) {
 }
 
 LandTileRecord SampleLandRecord(int n) {
-    const std::uint32_t h = Mix(static_cast<std::uint32_t>(n));
+    const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(n));
     LandTileRecord r;
     r.Flags = SampleFlags(h);
     // Mostly the tile's own picture; now and then another one, a picture
@@ -107,8 +98,8 @@ LandTileRecord SampleLandRecord(int n) {
 }
 
 ItemTileRecord SampleItemRecord(int n) {
-    const std::uint32_t h = Mix(static_cast<std::uint32_t>(n) + 0x9E3779B9u);
-    const std::uint32_t v = Mix(h);
+    const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(n) + 0x9E3779B9u);
+    const std::uint32_t v = SampleHash(h);
     ItemTileRecord r;
     r.Flags = SampleFlags(h);
     const bool extremes = h % 7 == 0;
@@ -128,7 +119,7 @@ ItemTileRecord SampleItemRecord(int n) {
 }
 
 std::uint32_t SampleBlockHeader(int section, int block) {
-    return Mix(static_cast<std::uint32_t>(section * 1000 + block)) | 1u;  // never zero
+    return SampleHash(static_cast<std::uint32_t>(section * 1000 + block)) | 1u;  // never zero
 }
 
 std::vector<std::uint8_t> BuildSampleTileData() {
