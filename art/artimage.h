@@ -33,6 +33,9 @@ public:
 
     explicit ArtFileWindow(const ArtImage& image, std::size_t firstRead = kFirstRead);
     std::optional<std::span<const std::uint8_t>> Get(std::uint64_t offset, std::size_t length) override;
+    void Expect(std::uint64_t end) override;
+
+    std::size_t reads() const { return reads_; }  // reads of art.mul so far
 
 private:
     const GameFile& file_;
@@ -40,6 +43,9 @@ private:
     std::uint64_t start_;
     std::uint64_t available_;  // bytes from start_ to the end of the file
     std::vector<std::uint8_t> buffer_;
+    std::size_t reads_ = 0;
+
+    void Grow(std::uint64_t wanted);
 };
 
 }  // namespace tilewright::Decode_Mul

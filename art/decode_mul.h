@@ -57,6 +57,9 @@ public:
     // The `length` bytes at `offset`, or nothing when they do not all lie
     // inside. The span stays valid until the next call.
     virtual std::optional<std::span<const std::uint8_t>> Get(std::uint64_t offset, std::size_t length) = 0;
+    // A hint that the bytes up to `end` will be wanted, so that a source that
+    // reads on demand can fetch them at once.
+    virtual void Expect(std::uint64_t /*end*/) {}
 };
 
 // Paints a land image from the first 2024 of `image`; nothing when it is shorter.
@@ -65,8 +68,10 @@ void PaintLandImage(PixelSurface& surface, std::span<const std::uint8_t> image);
 // Paints an item image row by row, each row as far as its data is valid: a
 // row ends at its closing pair, at a gap of 0 or not below ImageWidth, at a
 // run length of 0 or less, at a run past x = 32767, and at a field or run
-// whose bytes are not all there; such an incomplete run is not painted.
-// Row offsets are unsigned word counts; ImageHeight 0 or less paints nothing.
+// whose bytes are not all there; such an incomplete run, or one reaching past
+// x = 32767, is not painted at all. Row offsets are unsigned word counts;
+// ImageHeight 0 or less paints nothing. Painting stops once kItemPixelBudget
+// pixels are painted.
 void PaintItemImage(PixelSurface& surface, ImageBytes& image);
 void PaintItemImage(PixelSurface& surface, std::span<const std::uint8_t> image);
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "artimage.h"
@@ -66,6 +67,11 @@ void PaintItemImage(PixelSurface& surface, ImageBytes& image) {
     for (std::size_t r = 0; r < rowCount; ++r) rowOffsets[r] = ReadU16LE(table->subspan(2 * r).first<2>());
 
     const std::uint64_t runData = kHeaderSize + 2 * std::uint64_t{rowCount};
+    // The last row starts at the largest offset and is rarely longer than a
+    // run header per pixel pair; asking for that much at once saves the
+    // doubling reads of a large image.
+    const std::uint16_t lastRow = *std::max_element(rowOffsets.begin(), rowOffsets.end());
+    image.Expect(runData + 2 * std::uint64_t{lastRow} + 4 * static_cast<std::uint64_t>(std::max<int>(width, 0)) + 16);
     std::uint64_t budget = kItemPixelBudget;
     for (std::size_t r = 0; r < rowCount && budget > 0; ++r)
         PaintRow(surface, image, runData + 2 * std::uint64_t{rowOffsets[r]}, width, static_cast<int>(r), budget);

@@ -11,10 +11,12 @@ tilewright_ensure_packages() {
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # A fresh machine may still be busy with its first-boot upgrades.
+    apt-get -o DPkg::Lock::Timeout=600 update -qq &&
+      apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
   else
     echo "Missing Debian packages. Run:" >&2
-    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    echo "  sudo sh -c 'apt-get update && apt-get install -y ${missing[*]}'" >&2
     return 1
   fi
 }

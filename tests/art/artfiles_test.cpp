@@ -1,8 +1,11 @@
 // The painters through the files: which entry they read, what they paint when
 // an entry has no image or leads nowhere, and that the files are left alone.
+#include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 
 #include "artfixture.h"
 #include "artimage.h"
@@ -78,12 +81,51 @@ TEST_F(ArtFiles, ItemNIsEntry16384PlusN) {
     EXPECT_TRUE(Item(INT32_MAX, folder.path()).empty());  // entry number past 32 bits
 }
 
+// The names of the files opened in `folder` while `action` ran.
+std::vector<std::string> FilesOpenedDuring(const std::string& folder, const std::function<void()>& action) {
+    const int fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    EXPECT_GE(fd, 0);
+    EXPECT_GE(::inotify_add_watch(fd, folder.c_str(), IN_OPEN), 0);
+    action();
+    std::vector<std::string> opened;
+    alignas(inotify_event) char buffer[8192];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        for (char* p = buffer; p < buffer + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(p);
+            if (event->len > 0) opened.emplace_back(event->name);
+            p += sizeof(inotify_event) + event->len;
+        }
+    ::close(fd);
+    return opened;
+}
+
 TEST_F(ArtFiles, NoImageNeedsNoArtFile) {
     ArtFileBuilder art(kItemArtBase + 10);  // every entry -1
     Write(art);
     RemoveArt();
     EXPECT_TRUE(Land(4, folder.path()).empty());
     EXPECT_TRUE(Item(4, folder.path()).empty());
+}
+
+// Lookup -1, or any other negative offset, leaves art.mul closed even when
+// it is there.
+TEST_F(ArtFiles, ArtMulIsNotOpenedForAnEntryWithoutImage) {
+    ArtFileBuilder art(kItemArtBase + 10);
+    art.SetLand(0, Gradient(1));
+    art.SetIndexEntry(1, {-2, 2024, 0});
+    art.SetIndexEntry(kItemArtBase + 5, {INT32_MIN, 8, 0});
+    Write(art);
+    const auto opened = FilesOpenedDuring(folder.path(), [&] {
+        EXPECT_TRUE(Land(1, folder.path()).empty());
+        EXPECT_TRUE(Land(4, folder.path()).empty());
+        EXPECT_TRUE(Item(4, folder.path()).empty());
+        EXPECT_TRUE(Item(5, folder.path()).empty());
+    });
+    EXPECT_NE(std::find(opened.begin(), opened.end(), "artidx.mul"), opened.end());  // repeats coalesce
+    EXPECT_EQ(std::count(opened.begin(), opened.end(), "art.mul"), 0);
+    // The watch does see art.mul being opened for a real image.
+    const auto withImage = FilesOpenedDuring(folder.path(), [&] { EXPECT_FALSE(Land(0, folder.path()).empty()); });
+    EXPECT_NE(std::find(withImage.begin(), withImage.end(), "art.mul"), withImage.end());
 }
 
 TEST_F(ArtFiles, MissingFilesPaintNothing) {
@@ -195,6 +237,8 @@ TEST_F(ArtFiles, TheReadWindowGrowsToWhateverTheImageNeeds) {
             RecordingSurface surface;
             Decode_Mul::PaintItemImage(surface, window);
             EXPECT_EQ(surface.calls, ExpectedItemPicture(large));
+            // The header and row table, then everything up to the last row.
+            if (firstRead == Decode_Mul::ArtFileWindow::kFirstRead) EXPECT_LE(window.reads(), 2u);
         }
     }
 }

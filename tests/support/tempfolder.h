@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 
 namespace tilewright::testing {
@@ -12,7 +13,8 @@ class TempFolder {
 public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "tilewright-XXXXXX").string();
-        dir_ = ::mkdtemp(pattern.data());
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder under " + pattern);
+        dir_ = pattern;
     }
     ~TempFolder() {
         std::error_code ec;
