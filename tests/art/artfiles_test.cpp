@@ -238,7 +238,9 @@ TEST_F(ArtFiles, TheReadWindowGrowsToWhateverTheImageNeeds) {
             Decode_Mul::PaintItemImage(surface, window);
             EXPECT_EQ(surface.calls, ExpectedItemPicture(large));
             // The header and row table, then everything up to the last row.
-            if (firstRead == Decode_Mul::ArtFileWindow::kFirstRead) EXPECT_LE(window.reads(), 2u);
+            if (firstRead == Decode_Mul::ArtFileWindow::kFirstRead) {
+                EXPECT_LE(window.reads(), 2u);
+            }
         }
     }
 }
