@@ -181,7 +181,7 @@ void FrmMain::BuildControls() {
     txtTileName_->setToolTip("Tile Name MAX = 20 Char's");
     txtTileName_->setGeometry(8, 24, 153, 19);
     txtTileName_->setMaxLength(static_cast<int>(kNameSize));
-    connect(txtTileName_, &QLineEdit::textEdited, this, [this] { nameIsPlaceholder_ = false; });
+    connect(txtTileName_, &QLineEdit::textEdited, this, [this] { untouchedName_.reset(); });
 
     QGroupBox* viewer = MakeFrame(this, "Frame3", "Picture Viewer", {96, 304, 209, 97});
     picTile_ = new PictureArea(viewer);
@@ -314,7 +314,7 @@ void FrmMain::ShowLoadFailure(const QString& message) {
     for (QLineEdit* box : txtOtherInfo_) box->clear();
     for (QLineEdit* box : txtValue_) box->clear();
     txtTileName_->clear();
-    nameIsPlaceholder_ = false;
+    untouchedName_.reset();
     ClearFlagBoxes();
     picTile_->Clear();
     picTile_->Refresh();
@@ -332,8 +332,9 @@ void FrmMain::SetFlagBoxes(std::uint32_t flags) {
 
 void FrmMain::ShowName(const TileName& name) {
     txtTileName_->setText(QString::fromStdU16String(DecodeTileName(name)));
-    nameIsPlaceholder_ = txtTileName_->text().isEmpty();
-    if (nameIsPlaceholder_) txtTileName_->setText(QString::fromStdU16String(kUnlabeled));
+    untouchedName_ = name;
+    if (txtTileName_->text().isEmpty()) txtTileName_->setText(QString::fromStdU16String(kUnlabeled));
+    untouchedText_ = txtTileName_->text();
     txtTileName_->setCursorPosition(0);
 }
 
@@ -342,7 +343,7 @@ TileForm FrmMain::GatherForm() const {
     for (int i = 0; i < 32; ++i) form.flagTicks[i] = flagState_[i]->checkState() == Qt::Checked;
     for (int i = 0; i < 12; ++i) form.valueTexts[i] = txtValue_[i]->text().toStdU16String();
     form.nameText = txtTileName_->text().toStdU16String();
-    form.nameIsPlaceholder = nameIsPlaceholder_;
+    if (untouchedName_ && txtTileName_->text() == untouchedText_) form.untouchedName = untouchedName_;
     form.offsetText = txtOtherInfo_[0]->text().toStdU16String();
     return form;
 }
@@ -362,7 +363,8 @@ void FrmMain::OnCompile() {
             }
             if (txtTileName_->text().isEmpty()) {
                 txtTileName_->setText(QString::fromStdU16String(kUnlabeled));
-                nameIsPlaceholder_ = true;
+                untouchedName_ = TileName{};  // what was just written
+                untouchedText_ = txtTileName_->text();
             }
         }
     } catch (const std::exception& e) {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "tilelayout.h"
@@ -77,8 +78,11 @@ private:
     QString artPath_;
     QString tileDataPath_;
     RecordBuffer recordBuffer_;
-    // The name box holds the "Unlabeled" the editor put there, not the user.
-    bool nameIsPlaceholder_ = false;
+    // The name bytes the box shows and the text it showed them as, as long as
+    // the user has not edited it; the "Unlabeled" the editor puts into the
+    // box of an unnamed tile is such a text.
+    std::optional<TileName> untouchedName_;
+    QString untouchedText_;
     // A load ran since the last mouse press in the list.
     bool loadedSincePress_ = false;
 };

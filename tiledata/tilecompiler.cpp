@@ -60,6 +60,12 @@ Status WriteRecord(const std::string& folder, const char* kind, std::int32_t pos
     return file.SyncAndClose();
 }
 
+// The loaded bytes while the name is untouched, else the box text.
+Result<TileName> FormName(const TileForm& form) {
+    if (form.untouchedName) return *form.untouchedName;
+    return StoreTileName(form.nameText);
+}
+
 }  // namespace
 
 std::uint32_t GetFlagBoxes(const std::array<bool, 32>& ticked) {
@@ -69,9 +75,8 @@ std::uint32_t GetFlagBoxes(const std::array<bool, 32>& ticked) {
     return flags;
 }
 
-Result<TileName> StoreTileName(std::u16string_view text, bool isPlaceholder) {
+Result<TileName> StoreTileName(std::u16string_view text) {
     TileName name{};
-    if (isPlaceholder && text == kUnlabeled) return name;
     for (std::size_t i = 0; i < text.size() && i < kNameSize; ++i) {
         if (text[i] > 0xFF) return NameCharacterError(text, i);
         name[i] = static_cast<std::uint8_t>(text[i]);
@@ -90,7 +95,7 @@ Result<std::int32_t> ConvertRecordPosition(std::u16string_view offsetText) {
 Result<CompiledTile<LandTileRecord>> BuildLandTile(const TileForm& form) {
     if (form.offsetText.empty()) return NotLoadedError();
     const std::uint32_t flags = GetFlagBoxes(form.flagTicks);
-    auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
+    auto name = FormName(form);
     if (!name) return name.error();
     auto texture = ConvertSigned16(form.valueTexts[kTextureBox], kValueBoxLabels[kTextureBox]);
     if (!texture) return texture.error();
@@ -104,7 +109,7 @@ Result<CompiledTile<ItemTileRecord>> BuildItemTile(const TileForm& form) {
     CompiledTile<ItemTileRecord> tile{};
     ItemTileRecord& r = tile.record;
     r.Flags = GetFlagBoxes(form.flagTicks);
-    auto name = StoreTileName(form.nameText, form.nameIsPlaceholder);
+    auto name = FormName(form);
     if (!name) return name.error();
     r.Name = *name;
     // In box order, so that the first box that does not convert is the one named.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,7 +20,11 @@ struct TileForm {
     std::array<bool, 32> flagTicks{};            // box i ticked (checked, not greyed) sets bit i
     std::array<std::u16string, 12> valueTexts;   // the value boxes 0 to 11
     std::u16string nameText;                     // the name box
-    bool nameIsPlaceholder = false;              // the box shows the editor's own "Unlabeled", unedited
+    // The 20 name bytes as the file held them, while the name box still shows
+    // them unedited (an unnamed tile's "Unlabeled" included): stored as they
+    // are, so that a compile that did not touch the name neither renames an
+    // unnamed tile "Unlabeled" nor clears bytes after a name's zero.
+    std::optional<TileName> untouchedName;
     std::u16string offsetText;                   // the 1-based record position; empty when no tile is loaded
 };
 
@@ -36,10 +41,8 @@ inline constexpr std::size_t kTextureBox = 11;
 std::uint32_t GetFlagBoxes(const std::array<bool, 32>& ticked);
 
 // Character i of the text as byte i (ISO 8859-1), zeros after the text,
-// characters after the 20th ignored. A character above U+00FF fails. When
-// `isPlaceholder` is set and the text is still "Unlabeled", the tile stays
-// unnamed (20 zero bytes); a "Unlabeled" that the user typed is stored as such.
-Result<TileName> StoreTileName(std::u16string_view text, bool isPlaceholder);
+// characters after the 20th ignored. A character above U+00FF fails.
+Result<TileName> StoreTileName(std::u16string_view text);
 
 // The record position from the offset box. An empty box means that no tile is
 // loaded (NotLoaded); any other text must be a signed 32-bit number.

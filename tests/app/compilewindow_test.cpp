@@ -26,13 +26,6 @@ std::vector<std::size_t> Differences(const std::vector<std::uint8_t>& a, const s
     return at;
 }
 
-// A name as Compile stores it: the text up to the first zero, zero-filled.
-TileName Stored(const TileName& name) {
-    TileName stored{};
-    for (std::size_t i = 0; i < name.size() && name[i] != 0; ++i) stored[i] = name[i];
-    return stored;
-}
-
 void Retype(QLineEdit* box, const QString& text) {
     box->setFocus();
     box->selectAll();
@@ -84,7 +77,6 @@ private slots:
         ItemTileRecord expected = sample::SampleItemRecord(1234);
         expected.Flags |= 0x20000000u;
         expected.Weight = 50;
-        expected.Name = Stored(expected.Name);
         const auto bytes = EncodeItemRecord(expected);
         const std::size_t at = 473847 - 1;
         QVERIFY(std::equal(bytes.begin(), bytes.end(), now.begin() + at));
@@ -101,24 +93,33 @@ private slots:
 
     void unchangedCompilesLeaveTheFileIdentical() {
         // Land and item records with extreme values, full names, bytes above
-        // 127 and unnamed tiles; every one compiled as loaded. Bytes left
-        // after a name's terminating zero are no part of the name and are
-        // stored as zeros, so the expected file has them cleared.
-        std::vector<std::uint8_t> file = original_;
+        // 127, unnamed tiles and names with other bytes after their zero;
+        // every one compiled as loaded.
         for (const char* list : {"cmdLand", "cmdItem"}) {
             Button(*window_, list)->click();
             for (int n = 0; n < 40; ++n) {
                 SelectRow(*window_, n);
                 QVERIFY(IsConfirmation(Compile()));
-                const bool land = std::string(list) == "cmdLand";
-                const std::size_t nameAt = land ? sample::LandRecordOffset(n) + 6 : sample::ItemRecordOffset(n) + 17;
-                TileName name;
-                std::copy_n(file.begin() + nameAt, kNameSize, name.begin());
-                name = Stored(name);
-                std::copy(name.begin(), name.end(), file.begin() + nameAt);
             }
         }
-        QVERIFY(ReadAll(tileData()) == file);
+        QVERIFY(ReadAll(tileData()) == original_);
+    }
+
+    // Touching the name box makes Compile store its text, zero-filled.
+    void anEditedNameIsStoredAsTyped() {
+        int leftovers = -1;  // a sample name with bytes after its zero
+        for (int n = 0; n < 200 && leftovers < 0; ++n)
+            if (sample::SampleItemRecord(n).Name[4] != 0 && sample::SampleItemRecord(n).Name[3] == 0) leftovers = n;
+        QVERIFY(leftovers >= 0);
+        Button(*window_, "cmdItem")->click();
+        SelectRow(*window_, leftovers);
+        QCOMPARE(Name(*window_)->text(), QString("ABC"));
+        Retype(Name(*window_), "ABC");
+        QVERIFY(IsConfirmation(Compile()));
+        const std::size_t nameAt = *ItemRecordPosition(leftovers) - 1 + 17;
+        const auto now = ReadAll(tileData());
+        const std::uint8_t expected[20] = {'A', 'B', 'C'};
+        QVERIFY(std::equal(std::begin(expected), std::end(expected), now.begin() + nameAt));
     }
 
     void compileBeforeAnySelectionWritesNothing() {

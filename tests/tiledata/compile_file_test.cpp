@@ -73,10 +73,12 @@ std::u16string Decimal(std::int64_t v) {
 TileForm Shown(std::uint32_t flags, const TileName& name, std::int32_t position) {
     TileForm form;
     for (int bit = 0; bit < 32; ++bit) form.flagTicks[static_cast<std::size_t>(bit)] = (flags & FlagMask(bit)) != 0;
+    // Named tiles go through their text; an unnamed one shows "Unlabeled",
+    // which only the untouched loaded bytes keep unnamed.
     form.nameText = DecodeTileName(name);
     if (form.nameText.empty()) {
         form.nameText = kUnlabeled;
-        form.nameIsPlaceholder = true;
+        form.untouchedName = name;
     }
     form.offsetText = Decimal(position);
     return form;

@@ -30,27 +30,24 @@ TEST(GetFlagBoxesTest, EachTickedBoxSetsItsOwnBit) {
 TEST(StoreTileNameTest, StoresEachCharacterAsOneByte) {
     const struct {
         std::u16string_view text;
-        bool placeholder;
         std::vector<std::uint8_t> bytes;
     } cases[] = {
-        {u"abc", false, NameBytes({0x61, 0x62, 0x63})},
-        {u"\u00E9", false, NameBytes({0xE9})},
-        {u"\u00FF\u0080", false, NameBytes({0xFF, 0x80})},
-        {u"", false, NameBytes({})},
-        {u"  a ", false, NameBytes({0x20, 0x20, 0x61, 0x20})},
-        {u"ABCDEFGHIJKLMNOPQRST", false, NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L',
+        {u"abc", NameBytes({0x61, 0x62, 0x63})},
+        {u"\u00E9", NameBytes({0xE9})},
+        {u"\u00FF\u0080", NameBytes({0xFF, 0x80})},
+        {u"", NameBytes({})},
+        {u"  a ", NameBytes({0x20, 0x20, 0x61, 0x20})},
+        {u"ABCDEFGHIJKLMNOPQRST", NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K', 'L',
                                                     'M', 'N', 'O', 'P', 'Q', 'R', 'S', 'T'})},
-        {u"ABCDEFGHIJKLMNOPQRSTUVW", false, NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K',
+        {u"ABCDEFGHIJKLMNOPQRSTUVW", NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J', 'K',
                                                        'L', 'M', 'N', 'O', 'P', 'Q', 'R', 'S', 'T'})},
         // Past the 20th character nothing is stored, so nothing can fail.
-        {u"ABCDEFGHIJKLMNOPQRST\u20AC", false, NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J',
+        {u"ABCDEFGHIJKLMNOPQRST\u20AC", NameBytes({'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J',
                                                           'K', 'L', 'M', 'N', 'O', 'P', 'Q', 'R', 'S', 'T'})},
-        {u"Unlabeled", true, NameBytes({})},
-        {u"Unlabeled", false, NameBytes({'U', 'n', 'l', 'a', 'b', 'e', 'l', 'e', 'd'})},
-        {u"Unlabeledx", true, NameBytes({'U', 'n', 'l', 'a', 'b', 'e', 'l', 'e', 'd', 'x'})},
+        {u"Unlabeled", NameBytes({'U', 'n', 'l', 'a', 'b', 'e', 'l', 'e', 'd'})},
     };
     for (const auto& c : cases) {
-        auto name = StoreTileName(c.text, c.placeholder);
+        auto name = StoreTileName(c.text);
         ASSERT_TRUE(name.ok()) << name.error().message;
         EXPECT_EQ(std::vector<std::uint8_t>(name->begin(), name->end()), c.bytes) << c.bytes.size();
     }
@@ -66,13 +63,31 @@ TEST(StoreTileNameTest, RefusesCharactersAboveLatin1) {
         {u"x\U0001F600", "character 2, \"\xF0\x9F\x98\x80\" (U+1F600)"},
     };
     for (const auto& c : cases) {
-        auto name = StoreTileName(c.text, false);
+        auto name = StoreTileName(c.text);
         ASSERT_FALSE(name.ok());
         EXPECT_EQ(name.error().kind, ErrorKind::InvalidValue);
         EXPECT_NE(name.error().message.find("\"Tile Name\""), std::string::npos) << name.error().message;
         EXPECT_NE(name.error().message.find(c.mentions), std::string::npos) << name.error().message;
         EXPECT_NE(name.error().message.find("U+00FF"), std::string::npos) << name.error().message;
     }
+}
+
+// An untouched name is stored as loaded, bytes after its zero included; the
+// box text is not even converted.
+TEST(BuildTileTest, AnUntouchedNameKeepsItsLoadedBytes) {
+    TileName loaded{};
+    loaded[0] = 'A';
+    loaded[2] = 0xFF;
+    TileForm form;
+    form.valueTexts.fill(u"1");
+    form.offsetText = u"5";
+    form.nameText = u"\u20AC";
+    form.untouchedName = loaded;
+    auto tile = BuildLandTile(form);
+    ASSERT_TRUE(tile.ok()) << tile.error().message;
+    EXPECT_EQ(tile->record.Name, loaded);
+    form.untouchedName.reset();
+    EXPECT_FALSE(BuildLandTile(form).ok());
 }
 
 TileForm ItemForm() {
@@ -99,7 +114,7 @@ TEST(BuildTileTest, LandRecordReadsOnlyTheIdBox) {
     form.valueTexts.fill(u"junk");
     form.valueTexts[11] = u" -32768 ";
     form.nameText = u"Unlabeled";
-    form.nameIsPlaceholder = true;
+    form.untouchedName = TileName{};  // an unnamed tile as loaded
     form.offsetText = u"5";
     auto tile = BuildLandTile(form);
     ASSERT_TRUE(tile.ok()) << tile.error().message;
