@@ -105,6 +105,13 @@ QLineEdit* MakeSmallBox(QWidget* parent, const QString& name, const char* toolti
     return box;
 }
 
+// A missing file most often means the folders are not set yet.
+QString LoadFailureText(const Error& error) {
+    QString text = QString::fromStdString(error.message);
+    if (error.kind == ErrorKind::FileMissing) text += QStringLiteral("\n\nPress \"Path's\" to set the folder of TileData.mul.");
+    return text;
+}
+
 // Shows a box's text from its first character, so that a text that is
 // longer than the box is cut at its end, not its start.
 void SetBoxText(QLineEdit* box, const QString& text) {
@@ -270,7 +277,7 @@ void FrmMain::LoadItemTile(std::int32_t position) {
     picTile_->Clear();
     auto record = ReadItemRecord(NativeFolder(tileDataPath_), position);
     if (!record) {
-        ShowLoadFailure(QString::fromStdString(record.error().message));
+        ShowLoadFailure(LoadFailureText(record.error()));
         return;
     }
     const ItemTileRecord& r = recordBuffer_.item = *record;
@@ -293,7 +300,7 @@ void FrmMain::LoadLandTile(std::int32_t position) {
     picTile_->Clear();
     auto record = ReadLandRecord(NativeFolder(tileDataPath_), position);
     if (!record) {
-        ShowLoadFailure(QString::fromStdString(record.error().message));
+        ShowLoadFailure(LoadFailureText(record.error()));
         return;
     }
     const LandTileRecord& r = recordBuffer_.land = *record;
