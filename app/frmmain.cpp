@@ -227,7 +227,6 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmMain::ShowCentred() {
-    adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
@@ -280,17 +279,13 @@ void FrmMain::LoadItemTile(std::int32_t position) {
         ShowLoadFailure(LoadFailureText(record.error()));
         return;
     }
-    const ItemTileRecord& r = recordBuffer_.item = *record;
-    SetBoxText(txtOtherInfo_[0], QString::number(position));
-    SetBoxText(txtOtherInfo_[1], QString::fromStdString(FormatHex(kItemRecordSize)));
-    SetBoxText(txtOtherInfo_[2], QString::fromStdString(FormatHex(r.Flags)));
+    const ItemTileRecord& r = *record;
+    ShowRecordInfo(position, kItemRecordSize, r.Flags);
     const std::array<int, 11> fields = {r.Weight,   r.Quality, r.Unknown1, r.Unknown2, r.Quantity, r.Animation,
                                         r.Unknown3, r.Hue,     r.Unknown4, r.Unknown5, r.Height};
     for (std::size_t i = 0; i < fields.size(); ++i) SetBoxText(txtValue_[i], QString::number(fields[i]));
     const QString itemNumber = lstId_->selectedItems().first()->text();
     SetBoxText(txtValue_[11], itemNumber);
-    ClearFlagBoxes();
-    SetFlagBoxes(r.Flags);
     ShowName(r.Name);
     Decode_Mul::DrawItemArt(*picTile_, static_cast<std::int16_t>(itemNumber.toInt()), NativeFolder(artPath_));
     picTile_->Refresh();
@@ -303,12 +298,8 @@ void FrmMain::LoadLandTile(std::int32_t position) {
         ShowLoadFailure(LoadFailureText(record.error()));
         return;
     }
-    const LandTileRecord& r = recordBuffer_.land = *record;
-    SetBoxText(txtOtherInfo_[0], QString::number(position));
-    SetBoxText(txtOtherInfo_[1], QString::fromStdString(FormatHex(kLandRecordSize)));
-    SetBoxText(txtOtherInfo_[2], QString::fromStdString(FormatHex(r.Flags)));
-    ClearFlagBoxes();
-    SetFlagBoxes(r.Flags);
+    const LandTileRecord& r = *record;
+    ShowRecordInfo(position, kLandRecordSize, r.Flags);
     SetBoxText(txtValue_[11], QString::number(r.TextureId));
     ShowName(r.Name);
     Decode_Mul::DrawLandArt(*picTile_, r.TextureId, NativeFolder(artPath_));
@@ -326,6 +317,15 @@ void FrmMain::ShowLoadFailure(const QString& message) {
     picTile_->Clear();
     picTile_->Refresh();
     ShowMessage(message);
+}
+
+// The position, size and flag word of a record, and its flag boxes.
+void FrmMain::ShowRecordInfo(std::int32_t position, std::size_t size, std::uint32_t flags) {
+    SetBoxText(txtOtherInfo_[0], QString::number(position));
+    SetBoxText(txtOtherInfo_[1], QString::fromStdString(FormatHex(static_cast<std::uint32_t>(size))));
+    SetBoxText(txtOtherInfo_[2], QString::fromStdString(FormatHex(flags)));
+    ClearFlagBoxes();
+    SetFlagBoxes(flags);
 }
 
 void FrmMain::ClearFlagBoxes() {

@@ -36,12 +36,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The record last loaded, as the file held it.
-    struct RecordBuffer {
-        LandTileRecord land;
-        ItemTileRecord item;
-    };
-
     void BuildControls();
     void SetTabOrder();
 
@@ -50,6 +44,7 @@ private:
     void LoadLandTile(std::int32_t position);
     void LoadItemTile(std::int32_t position);
     void ShowLoadFailure(const QString& message);
+    void ShowRecordInfo(std::int32_t position, std::size_t size, std::uint32_t flags);
     void ClearFlagBoxes();
     void SetFlagBoxes(std::uint32_t flags);
     void ShowName(const TileName& name);
@@ -77,7 +72,6 @@ private:
 
     QString artPath_;
     QString tileDataPath_;
-    RecordBuffer recordBuffer_;
     // The name bytes the box shows and the text it showed them as, as long as
     // the user has not edited it; the "Unlabeled" the editor puts into the
     // box of an unnamed tile is such a text.
