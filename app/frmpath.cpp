@@ -45,10 +45,7 @@ FrmPath::FrmPath(QWidget* owner)
     cmdClose_->setObjectName("cmdClose");
     cmdClose_->setGeometry(8, 72, 297, 17);
     cmdClose_->setDefault(true);
-    connect(cmdClose_, &QPushButton::clicked, this, [this] {
-        closing_ = true;
-        accept();
-    });
+    connect(cmdClose_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void FrmPath::ShowFolders(const QString& artFolder, const QString& tileDataFolder) {
@@ -70,12 +67,9 @@ void FrmPath::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void FrmPath::closeEvent(QCloseEvent* event) {
-    if (closing_)
-        event->accept();
-    else
-        event->ignore();
-}
+// accept() hides the dialog without a close event; every other way of
+// closing it is refused.
+void FrmPath::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 // Without a title bar the dialog draws its own single-line border.
 void FrmPath::paintEvent(QPaintEvent* event) {

@@ -34,7 +34,6 @@ private:
     QLineEdit* txtUO0_;
     QLineEdit* txtTile1_;
     QPushButton* cmdClose_;
-    bool closing_ = false;
 };
 
 }  // namespace tilewright
