@@ -6,7 +6,7 @@ source tools/ensure-packages.sh
 tilewright_ensure_packages
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target tilewright make-sample-game
+cmake --build build -j"$(nproc)" --target tilewright tilewright-cli make-sample-game
 folder="$PWD/sample-game/"
 build/tools/make-sample-game "$folder"
 echo

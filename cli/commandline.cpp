@@ -1,0 +1,46 @@
+#include "commandline.h"
+
+#include <exception>
+
+#include "commands.h"
+
+namespace tilewright::cli {
+namespace {
+
+// Every command of the program, in the order --help lists them.
+void AddCommands(CLI::App& app, CommandContext& context) {
+    (void)app;
+    (void)context;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+                   bool errIsTerminal) {
+    CommandContext context{in, out, err, errIsTerminal};
+    try {
+        CLI::App app("Reads, searches, exports and edits whole TileData.mul files.", "tilewright-cli");
+        app.require_subcommand(1);
+        app.fallthrough(false);
+        AddCommands(app, context);
+
+        // CLI11 wants the arguments without the program's name, last first.
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        if (!reversed.empty()) reversed.pop_back();
+        try {
+            app.parse(reversed);
+        } catch (const CLI::CallForHelp& help) {
+            return app.exit(help, out, err);
+        } catch (const CLI::CallForAllHelp& help) {
+            return app.exit(help, out, err);
+        } catch (const CLI::ParseError& usage) {
+            return context.Fail(kExitUsage, "tilewright-cli: " + std::string(usage.what()) +
+                                                " (see tilewright-cli --help)");
+        }
+        return context.exitStatus;
+    } catch (const std::exception& unexpected) {
+        return context.Fail(kExitFailure, std::string("tilewright-cli: ") + unexpected.what());
+    }
+}
+
+}  // namespace tilewright::cli

@@ -1,0 +1,14 @@
+// One registration function per command (or group of commands). Each adds its
+// subcommand, options and help text to the program and, when the subcommand
+// is chosen, runs it against `context`, leaving its exit status there.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include "commandcontext.h"
+
+namespace tilewright::cli {
+
+// (one line per command)
+
+}  // namespace tilewright::cli
