@@ -167,7 +167,7 @@ void FrmMain::BuildControls() {
     QGroupBox* tileName = MakeFrame(frameTileInfo_, "Frame5", "Tile Name", {192, 232, 169, 57});
 
     for (int i = 0; i < 32; ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(kFlagCaptions[i].data(), kFlagCaptions[i].size()), flags);
+        auto* box = new QCheckBox(QString::fromStdString(FlagCaption(i)), flags);
         box->setObjectName(Indexed("FlagState", i));
         box->setToolTip(QString::fromStdString(FlagTooltip(i)));
         box->setGeometry(i < 16 ? QRect(8, 16 + 16 * i, 89, 13) : QRect(88, 16 + 16 * (i - 16), kRightFlagWidths[i - 16], 13));

@@ -26,6 +26,11 @@ inline std::int32_t ReadI32LE(std::span<const std::uint8_t, 4> b) {
     return static_cast<std::int32_t>(ReadU32LE(b));
 }
 
+inline std::uint64_t ReadU64LE(std::span<const std::uint8_t, 8> b) {
+    return static_cast<std::uint64_t>(ReadU32LE(b.first<4>())) |
+           (static_cast<std::uint64_t>(ReadU32LE(b.last<4>())) << 32);
+}
+
 // Reads at `offset` only if the whole integer lies inside `bytes`.
 inline bool ReadU16LEAt(std::span<const std::uint8_t> bytes, std::size_t offset, std::uint16_t& out) {
     if (offset > bytes.size() || bytes.size() - offset < 2) return false;
@@ -49,6 +54,11 @@ inline void WriteU32LE(std::span<std::uint8_t, 4> b, std::uint32_t v) {
     b[1] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
     b[2] = static_cast<std::uint8_t>((v >> 16) & 0xFF);
     b[3] = static_cast<std::uint8_t>(v >> 24);
+}
+
+inline void WriteU64LE(std::span<std::uint8_t, 8> b, std::uint64_t v) {
+    WriteU32LE(b.first<4>(), static_cast<std::uint32_t>(v));
+    WriteU32LE(b.last<4>(), static_cast<std::uint32_t>(v >> 32));
 }
 
 }  // namespace tilewright

@@ -1,4 +1,5 @@
-// Tile number to the 1-based byte position of its record in TileData.mul.
+// Tile number to the 1-based byte position of its record in a classic
+// TileData.mul; other layouts use TileDataLayout::RecordPosition directly.
 // Positions are 1-based: the record at position P starts at 0-based offset P - 1.
 #pragma once
 

@@ -1,6 +1,7 @@
 #include "tilecompiler.h"
 
 #include <utility>
+#include <vector>
 
 #include "gamefile.h"
 #include "numberconversion.h"
@@ -49,15 +50,43 @@ Status ConvertBox(const TileForm& form, std::size_t box, std::int16_t& field) {
     return {};
 }
 
-template <std::size_t N>
-Status WriteRecord(const std::string& folder, const char* kind, std::int32_t position,
-                   const std::array<std::uint8_t, N>& bytes) {
+Error MovedError(const std::string& path, TileKind kind, std::int32_t n, std::int32_t position,
+                 const TileDataLayout& layout) {
+    const auto now = layout.RecordPosition(kind, n);
+    return Error{ErrorKind::OutOfBounds,
+                 Quoted(path) + " has changed since " + KindName(kind) + " tile " + std::to_string(n) +
+                     " was loaded: in its layout now the tile " +
+                     (now ? "lies at position " + std::to_string(*now) : std::string("has no position")) +
+                     ", not at " + std::to_string(position) + ". Nothing was written; select the tile again."};
+}
+
+// Encodes the record in the layout the file has now and writes it with one
+// positioned write.
+template <class Record, class Encode>
+Status WriteRecord(const std::string& folder, TileKind kind, const CompiledTile<Record>& tile,
+                   std::optional<std::int32_t> tileNumber, Encode encode) {
     auto opened = GameFile::OpenForWriting(folder, kTileDataFileName);
     if (!opened) return opened.error();
     GameFile file = std::move(opened).value();
-    if (Status inside = CheckRecordInside(file.path(), kind, position, N, file.size()); !inside) return inside;
-    if (Status written = file.WriteAllAt(static_cast<std::uint64_t>(position) - 1, bytes); !written) return written;
+    const TileDataLayout layout = LayoutForFileSize(file.size());
+    if (tileNumber && layout.RecordPosition(kind, *tileNumber) != tile.position)
+        return MovedError(file.path(), kind, *tileNumber, tile.position, layout);
+    std::vector<std::uint8_t> bytes(layout.RecordSize(kind));
+    encode(layout, tile.record, bytes);
+    if (Status inside = CheckRecordInside(file.path(), KindName(kind), tile.position, bytes.size(), file.size());
+        !inside)
+        return inside;
+    if (Status written = file.WriteAllAt(static_cast<std::uint64_t>(tile.position) - 1, bytes); !written)
+        return written;
     return file.SyncAndClose();
+}
+
+void EncodeLand(const TileDataLayout& layout, const LandTileRecord& record, std::span<std::uint8_t> out) {
+    EncodeLandRecord(layout, record, out);
+}
+
+void EncodeItem(const TileDataLayout& layout, const ItemTileRecord& record, std::span<std::uint8_t> out) {
+    EncodeItemRecord(layout, record, out);
 }
 
 // The loaded bytes while the name is untouched, else the box text.
@@ -68,10 +97,10 @@ Result<TileName> FormName(const TileForm& form) {
 
 }  // namespace
 
-std::uint32_t GetFlagBoxes(const std::array<bool, 32>& ticked) {
-    std::uint32_t flags = 0;
-    for (int bit = 0; bit < 32; ++bit)
-        if (ticked[static_cast<std::size_t>(bit)]) flags |= FlagMask(bit);
+std::uint64_t GetFlagBoxes(std::span<const bool> ticked) {
+    std::uint64_t flags = 0;
+    for (std::size_t bit = 0; bit < ticked.size() && bit < 64; ++bit)
+        if (ticked[bit]) flags |= FlagMask(static_cast<int>(bit));
     return flags;
 }
 
@@ -94,7 +123,7 @@ Result<std::int32_t> ConvertRecordPosition(std::u16string_view offsetText) {
 // name, values, position, so that the first bad box is the one reported.
 Result<CompiledTile<LandTileRecord>> BuildLandTile(const TileForm& form) {
     if (form.offsetText.empty()) return NotLoadedError();
-    const std::uint32_t flags = GetFlagBoxes(form.flagTicks);
+    const std::uint64_t flags = GetFlagBoxes(form.flagTicks);
     auto name = FormName(form);
     if (!name) return name.error();
     auto texture = ConvertSigned16(form.valueTexts[kTextureBox], kValueBoxLabels[kTextureBox]);
@@ -130,13 +159,13 @@ Result<CompiledTile<ItemTileRecord>> BuildItemTile(const TileForm& form) {
 Status CompileLandTile(const std::string& tileDataFolder, const TileForm& form) {
     auto tile = BuildLandTile(form);
     if (!tile) return tile.error();
-    return WriteRecord(tileDataFolder, "land", tile->position, EncodeLandRecord(tile->record));
+    return WriteRecord(tileDataFolder, TileKind::Land, *tile, form.tileNumber, EncodeLand);
 }
 
 Status CompileItemTile(const std::string& tileDataFolder, const TileForm& form) {
     auto tile = BuildItemTile(form);
     if (!tile) return tile.error();
-    return WriteRecord(tileDataFolder, "item", tile->position, EncodeItemRecord(tile->record));
+    return WriteRecord(tileDataFolder, TileKind::Item, *tile, form.tileNumber, EncodeItem);
 }
 
 Status CompileTile(std::string_view kindTag, const std::string& tileDataFolder, const TileForm& form) {

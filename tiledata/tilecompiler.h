@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,7 +18,7 @@ namespace tilewright {
 
 // What the window shows when Compile is pressed, as the boxes hold it.
 struct TileForm {
-    std::array<bool, 32> flagTicks{};            // box i ticked (checked, not greyed) sets bit i
+    std::array<bool, 64> flagTicks{};            // box i ticked (checked, not greyed) sets bit i
     std::array<std::u16string, 12> valueTexts;   // the value boxes 0 to 11
     std::u16string nameText;                     // the name box
     // The 20 name bytes as the file held them, while the name box still shows
@@ -26,6 +27,11 @@ struct TileForm {
     // unnamed tile "Unlabeled" nor clears bytes after a name's zero.
     std::optional<TileName> untouchedName;
     std::u16string offsetText;                   // the 1-based record position; empty when no tile is loaded
+    // The number of the tile on show. When given, the write is refused unless
+    // the file's layout, as it is now, still puts that tile at the offset
+    // box's position: a file replaced by one of another layout since the
+    // load must not get a record written across two of its own.
+    std::optional<std::int32_t> tileNumber;
 };
 
 // Captions of the boxes, used to name a box whose text does not convert.
@@ -38,7 +44,7 @@ inline constexpr std::string_view kNameLabel = "Tile Name";
 inline constexpr std::size_t kTextureBox = 11;
 
 // Bit i set exactly when box i is ticked.
-std::uint32_t GetFlagBoxes(const std::array<bool, 32>& ticked);
+std::uint64_t GetFlagBoxes(std::span<const bool> ticked);
 
 // Character i of the text as byte i (ISO 8859-1), zeros after the text,
 // characters after the 20th ignored. A character above U+00FF fails.
@@ -63,8 +69,9 @@ struct CompiledTile {
 Result<CompiledTile<LandTileRecord>> BuildLandTile(const TileForm& form);
 Result<CompiledTile<ItemTileRecord>> BuildItemTile(const TileForm& form);
 
-// Builds the record, then writes its 26 or 37 bytes at its position in
-// `tileDataFolder` + "TileData.mul" and flushes them to disk. Succeeds only
+// Builds the record, then writes it in the file's layout (26 or 37 bytes, 30
+// or 41 with 64-bit flags) at its position in `tileDataFolder` +
+// "TileData.mul" and flushes it to disk. Succeeds only
 // once the bytes are on disk. A refusal before the write (a box that does not
 // convert, a missing or read-only file, a position outside the file) leaves
 // the file untouched; a write or flush that fails is reported with the

@@ -2,7 +2,7 @@
 
 namespace tilewright {
 
-std::string FormatHex(std::uint32_t value) {
+std::string FormatHex(std::uint64_t value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string out;
     do {
@@ -14,7 +14,8 @@ std::string FormatHex(std::uint32_t value) {
 
 std::string FormatMask(int bit) {
     std::string hex = FormatHex(FlagMask(bit));
-    return std::string(8 - hex.size(), '0') + hex;
+    const std::size_t digits = bit < 32 ? 8 : 16;
+    return std::string(digits - hex.size(), '0') + hex;
 }
 
 std::string FlagTooltip(int bit) { return "Mask (in hex): " + FormatMask(bit); }

@@ -11,8 +11,10 @@
 
 namespace tilewright {
 
-std::string FormatHex(std::uint32_t value);  // 0 -> "0", 0x80000000 -> "80000000"
-std::string FormatMask(int bit);              // always 8 digits: "00000001"
+std::string FormatHex(std::uint64_t value);  // 0 -> "0", 0x80000000 -> "80000000"
+// The mask of bit 0 to 31 in 8 digits ("00000001"), of bit 32 to 63 in 16
+// ("0000000100000000").
+std::string FormatMask(int bit);
 std::string FlagTooltip(int bit);             // "Mask (in hex): 00000001"
 
 // The characters before the first zero byte, each byte its own code point

@@ -1,45 +1,45 @@
-// The byte layout of TileData.mul. Two sections lie back to back with no file
-// header: 512 land blocks from offset 0, then item blocks from offset 428032.
-// A block is a 4-byte header (never read or written here) and 32 records.
+// The records of TileData.mul and their bytes. The fields and their order
+// are the same in every layout; only `Flags` is 4 or 8 bytes wide, and every
+// field after it moves with it.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <string_view>
+
+#include "tiledatalayout.h"
 
 namespace tilewright {
 
 inline constexpr std::size_t kNameSize = 20;
-inline constexpr std::size_t kLandRecordSize = 26;
+inline constexpr std::size_t kLandRecordSize = 26;  // classic sizes
 inline constexpr std::size_t kItemRecordSize = 37;
-inline constexpr std::size_t kBlockHeaderSize = 4;
-inline constexpr std::size_t kRecordsPerBlock = 32;
-inline constexpr std::size_t kLandBlockSize = kBlockHeaderSize + kRecordsPerBlock * kLandRecordSize;  // 836
-inline constexpr std::size_t kItemBlockSize = kBlockHeaderSize + kRecordsPerBlock * kItemRecordSize;  // 1188
+inline constexpr std::size_t kLandBlockSize = kClassicLayout.BlockSize(TileKind::Land);  // 836
+inline constexpr std::size_t kItemBlockSize = kClassicLayout.BlockSize(TileKind::Item);  // 1188
 inline constexpr std::size_t kLandBlockCount = 512;
 inline constexpr std::size_t kItemBlockCount = 512;
 inline constexpr std::int32_t ItemSectionOffset = 428032;
+static_assert(kClassicLayout.RecordSize(TileKind::Land) == kLandRecordSize);
+static_assert(kClassicLayout.RecordSize(TileKind::Item) == kItemRecordSize);
 static_assert(kLandBlockSize * kLandBlockCount == ItemSectionOffset);
 
-// Tile numbers the lists offer: land 0..16383, item 0..16382 (the last record
-// of item block 512 is never offered).
-inline constexpr int kLandTileCount = 16384;
-inline constexpr int kItemTileCount = 16383;
+// Tile numbers a classic file's lists offer: land 0..16383, item 0..16382.
+inline constexpr int kLandTileCount = kClassicLayout.ListedCount(TileKind::Land);
+inline constexpr int kItemTileCount = kClassicLayout.ListedCount(TileKind::Item);
 
 // 8-bit text, zero-terminated unless it fills all 20 bytes.
 using TileName = std::array<std::uint8_t, kNameSize>;
 
 struct LandTileRecord {
-    std::uint32_t Flags = 0;
+    std::uint64_t Flags = 0;
     std::int16_t TextureId = 0;
     TileName Name{};
     bool operator==(const LandTileRecord&) const = default;
 };
 
 struct ItemTileRecord {
-    std::uint32_t Flags = 0;
+    std::uint64_t Flags = 0;
     std::uint8_t Weight = 0;
     std::uint8_t Quality = 0;
     std::int16_t Unknown1 = 0;
@@ -55,24 +55,20 @@ struct ItemTileRecord {
     bool operator==(const ItemTileRecord&) const = default;
 };
 
+// `bytes` holds at least layout.RecordSize(kind) bytes; the record is read
+// from its start. Encoding writes exactly RecordSize bytes to the start of
+// `out`; a 32-bit layout stores the low 32 bits of `Flags`.
+LandTileRecord DecodeLandRecord(const TileDataLayout& layout, std::span<const std::uint8_t> bytes);
+ItemTileRecord DecodeItemRecord(const TileDataLayout& layout, std::span<const std::uint8_t> bytes);
+void EncodeLandRecord(const TileDataLayout& layout, const LandTileRecord& record, std::span<std::uint8_t> out);
+void EncodeItemRecord(const TileDataLayout& layout, const ItemTileRecord& record, std::span<std::uint8_t> out);
+
+// The classic layout's records.
 using LandRecordBytes = std::array<std::uint8_t, kLandRecordSize>;
 using ItemRecordBytes = std::array<std::uint8_t, kItemRecordSize>;
-
 LandTileRecord DecodeLandRecord(std::span<const std::uint8_t, kLandRecordSize> bytes);
 ItemTileRecord DecodeItemRecord(std::span<const std::uint8_t, kItemRecordSize> bytes);
 LandRecordBytes EncodeLandRecord(const LandTileRecord& record);
 ItemRecordBytes EncodeItemRecord(const ItemTileRecord& record);
-
-// Caption of flag bit i (mask 1 << i), shown beside its check box.
-inline constexpr std::array<std::string_view, 32> kFlagCaptions = {
-    "Background", "Weapon",      "Transparent",   "Translucent",      "Wall",      "Damaging",
-    "Impassable", "Wet",         "Unknown1",      "Surface",          "Bridge",    "Generic",
-    "Window",     "No Shoot",    "Article \"A\"", "Article \"An\"",   "Internal",  "Foliage",
-    "Partial Hue", "Unknown2",   "Map",           "Container",        "Wearable",  "LightSource",
-    "Animation",  "No Diagonal", "Unknown3",      "Armor",            "Roof",      "Door",
-    "Stair Back", "Stair Right",
-};
-
-constexpr std::uint32_t FlagMask(int bit) { return std::uint32_t{1} << bit; }
 
 }  // namespace tilewright

@@ -1,26 +1,72 @@
 #include "tileloader.h"
 
+#include <optional>
+#include <vector>
+
 #include "gamefile.h"
 
 namespace tilewright {
 namespace {
 
-template <std::size_t N>
-Result<std::array<std::uint8_t, N>> ReadRecordBytes(const std::string& folder, std::int32_t position,
-                                                    const char* kind) {
+struct RecordRead {
+    TileDataLayout layout;
+    std::int32_t position = 0;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Opens the file, decides its layout, and reads the record of `kind` at the
+// position `where` gives for that layout.
+template <class PositionOf>
+Result<RecordRead> ReadRecordBytes(const std::string& folder, TileKind kind, const std::string& which,
+                                   PositionOf where) {
+    const char* kindName = KindName(kind);
     auto file = GameFile::OpenForReading(folder, kTileDataFileName);
-    if (!file)
-        return Error{file.error().kind, std::string("The ") + kind + " record at position " +
-                                            std::to_string(position) + " cannot be read. " + file.error().message};
-    if (Status inside = CheckRecordInside(file->path(), kind, position, N, file->size()); !inside)
+    if (!file) return Error{file.error().kind, std::string("The ") + kindName + " record " + which +
+                                                   " cannot be read. " + file.error().message};
+    RecordRead read{LayoutForFileSize(file->size()), 0, {}};
+    auto position = where(read.layout);
+    if (!position) return position.error();
+    read.position = *position;
+    read.bytes.resize(read.layout.RecordSize(kind));
+    if (Status inside = CheckRecordInside(file->path(), kindName, read.position, read.bytes.size(), file->size());
+        !inside)
         return inside.error();
-    std::array<std::uint8_t, N> bytes{};
-    if (Status read = file->ReadExactlyAt(static_cast<std::uint64_t>(position) - 1, bytes); !read)
-        return read.error();
-    return bytes;
+    if (Status done = file->ReadExactlyAt(static_cast<std::uint64_t>(read.position) - 1, read.bytes); !done)
+        return done.error();
+    return read;
+}
+
+auto TileNumber(TileKind kind, std::int32_t n) {
+    return [kind, n](const TileDataLayout& layout) -> Result<std::int32_t> {
+        if (auto position = layout.RecordPosition(kind, n)) return *position;
+        return Error{ErrorKind::OutOfBounds, "Tile " + std::to_string(n) + " has no position in TileData.mul."};
+    };
+}
+
+std::string OfTile(std::int32_t n) { return "of tile " + std::to_string(n); }
+std::string AtPosition(std::int32_t position) { return "at position " + std::to_string(position); }
+
+auto FixedPosition(std::int32_t position) {
+    return [position](const TileDataLayout&) -> Result<std::int32_t> { return position; };
+}
+
+template <class Record, class Decode>
+Result<LoadedTile<Record>> Decoded(Result<RecordRead> read, Decode decode) {
+    if (!read) return read.error();
+    return LoadedTile<Record>{read->layout, read->position, decode(read->layout, read->bytes)};
+}
+
+LandTileRecord DecodeLand(const TileDataLayout& layout, std::span<const std::uint8_t> bytes) {
+    return DecodeLandRecord(layout, bytes);
+}
+
+ItemTileRecord DecodeItem(const TileDataLayout& layout, std::span<const std::uint8_t> bytes) {
+    return DecodeItemRecord(layout, bytes);
 }
 
 }  // namespace
+
+const char* KindName(TileKind kind) { return kind == TileKind::Land ? "land" : "item"; }
 
 Status CheckRecordInside(const std::string& path, const char* kind, std::int64_t position, std::uint64_t length,
                          std::uint64_t fileSize) {
@@ -35,16 +81,29 @@ Status CheckRecordInside(const std::string& path, const char* kind, std::int64_t
     return {};
 }
 
+Result<LoadedTile<LandTileRecord>> LoadLandTile(const std::string& folder, std::int32_t n) {
+    return Decoded<LandTileRecord>(ReadRecordBytes(folder, TileKind::Land, OfTile(n), TileNumber(TileKind::Land, n)), DecodeLand);
+}
+
+Result<LoadedTile<ItemTileRecord>> LoadItemTile(const std::string& folder, std::int32_t n) {
+    return Decoded<ItemTileRecord>(ReadRecordBytes(folder, TileKind::Item, OfTile(n), TileNumber(TileKind::Item, n)), DecodeItem);
+}
+
 Result<LandTileRecord> ReadLandRecord(const std::string& folder, std::int32_t position) {
-    auto bytes = ReadRecordBytes<kLandRecordSize>(folder, position, "land");
-    if (!bytes) return bytes.error();
-    return DecodeLandRecord(*bytes);
+    auto tile = Decoded<LandTileRecord>(ReadRecordBytes(folder, TileKind::Land, AtPosition(position), FixedPosition(position)), DecodeLand);
+    if (!tile) return tile.error();
+    return tile->record;
 }
 
 Result<ItemTileRecord> ReadItemRecord(const std::string& folder, std::int32_t position) {
-    auto bytes = ReadRecordBytes<kItemRecordSize>(folder, position, "item");
-    if (!bytes) return bytes.error();
-    return DecodeItemRecord(*bytes);
+    auto tile = Decoded<ItemTileRecord>(ReadRecordBytes(folder, TileKind::Item, AtPosition(position), FixedPosition(position)), DecodeItem);
+    if (!tile) return tile.error();
+    return tile->record;
+}
+
+TileDataLayout LayoutOfFolder(const std::string& folder) {
+    auto file = GameFile::OpenForReading(folder, kTileDataFileName);
+    return file ? LayoutForFileSize(file->size()) : kClassicLayout;
 }
 
 }  // namespace tilewright

@@ -136,7 +136,7 @@ private slots:
         }
         for (int i = 0; i < 32; ++i) {
             QCheckBox* box = Flag(window, i);
-            QCOMPARE(box->text(), QString::fromLatin1(kFlagCaptions[i].data(), kFlagCaptions[i].size()));
+            QCOMPARE(box->text(), QString::fromStdString(FlagCaption(i)));
             QCOMPARE(box->toolTip(), QString::fromStdString(FlagTooltip(i)));
             QCOMPARE(box->parentWidget()->objectName(), QString("Frame1"));
             const QRect expected = i < 16 ? QRect(8, 16 + 16 * i, 89, 13)

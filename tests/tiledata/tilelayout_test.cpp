@@ -21,7 +21,7 @@ TEST(FlagTable, CaptionsMasksAndTooltips) {
         {31, "Stair Right", "Mask (in hex): 80000000"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(kFlagCaptions[c.bit], c.caption);
+        EXPECT_EQ(FlagCaption(c.bit), c.caption);
         EXPECT_EQ(FlagTooltip(c.bit), c.tooltip);
     }
 }

@@ -6,8 +6,8 @@
 
 namespace tilewright::sample {
 
-Status WriteSampleGame(const std::string& folder) {
-    if (Status tiles = WriteWholeFile(folder + kTileDataFileName, BuildSampleTileData()); !tiles) return tiles;
+Status WriteSampleGame(const std::string& folder, const TileDataLayout& layout) {
+    if (Status tiles = WriteWholeFile(folder + kTileDataFileName, BuildSampleTileData(layout)); !tiles) return tiles;
     return WriteSampleArt(folder);
 }
 

@@ -42,38 +42,42 @@ TileName SampleName(int n, std::uint32_t h, const char* kind) {
     }
 }
 
+// The upper half of a 64-bit flag word, from its own hash so that it varies
+// independently of the lower half; nothing for 32-bit layouts.
+std::uint64_t HighFlags(std::uint32_t h, const TileDataLayout& layout) {
+    if (layout.FlagBits() == 32) return 0;
+    return std::uint64_t{SampleFlags(SampleHash(h ^ 0x5BD1E995u))} << 32;
+}
+
+std::size_t Offset(const TileDataLayout& layout, TileKind kind, int n) {
+    return static_cast<std::size_t>(*layout.RecordPosition(kind, n)) - 1;
+}
+
 }  // namespace
 
-TileDataBuilder::TileDataBuilder() : bytes_(kTileDataFileSize, 0) {}
+TileDataBuilder::TileDataBuilder(const TileDataLayout& layout)
+    : layout_(layout), bytes_(static_cast<std::size_t>(layout.FileSize()), 0) {}
 
-std::size_t LandRecordOffset(int n) {
-    return static_cast<std::size_t>(n / 32 + 1) * kBlockHeaderSize + static_cast<std::size_t>(n) * kLandRecordSize;
-}
+std::size_t LandRecordOffset(int n) { return Offset(kClassicLayout, TileKind::Land, n); }
 
-std::size_t ItemRecordOffset(int n) {
-    return ItemSectionOffset + static_cast<std::size_t>(n / 32 + 1) * kBlockHeaderSize +
-           static_cast<std::size_t>(n) * kItemRecordSize;
-}
+std::size_t ItemRecordOffset(int n) { return Offset(kClassicLayout, TileKind::Item, n); }
 
 void TileDataBuilder::SetLand(int n, const LandTileRecord& record) {
-    const auto b = EncodeLandRecord(record);
-    std::copy(b.begin(), b.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(LandRecordOffset(n)));
+    EncodeLandRecord(layout_, record, std::span(bytes_).subspan(Offset(layout_, TileKind::Land, n)));
 }
 
 void TileDataBuilder::SetItem(int n, const ItemTileRecord& record) {
-    const auto b = EncodeItemRecord(record);
-    std::copy(b.begin(), b.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(ItemRecordOffset(n)));
+    EncodeItemRecord(layout_, record, std::span(bytes_).subspan(Offset(layout_, TileKind::Item, n)));
 }
 
 void TileDataBuilder::SetLandBlockHeader(int block, std::uint32_t header) {
-    WriteU32LE(std::span(bytes_).subspan(static_cast<std::size_t>(block) * kLandBlockSize).first<4>(), header);
+    const std::size_t at = static_cast<std::size_t>(block) * layout_.BlockSize(TileKind::Land);
+    WriteU32LE(std::span(bytes_).subspan(at).first<4>(), header);
 }
 
 void TileDataBuilder::SetItemBlockHeader(int block, std::uint32_t header) {
-    WriteU32LE(std::span(bytes_)
-                   .subspan(ItemSectionOffset + static_cast<std::size_t>(block) * kItemBlockSize)
-                   .first<4>(),
-               header);
+    const std::size_t at = layout_.itemSectionStart + static_cast<std::size_t>(block) * layout_.BlockSize(TileKind::Item);
+    WriteU32LE(std::span(bytes_).subspan(at).first<4>(), header);
 }
 
 TileName MakeName(std::string_view latin1) {
@@ -82,10 +86,10 @@ TileName MakeName(std::string_view latin1) {
     return name;
 }
 
-LandTileRecord SampleLandRecord(int n) {
+LandTileRecord SampleLandRecord(int n, const TileDataLayout& layout) {
     const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(n));
     LandTileRecord r;
-    r.Flags = SampleFlags(h);
+    r.Flags = SampleFlags(h) | HighFlags(h, layout);
     // Mostly the tile's own picture; now and then another one, a picture
     // number without an image or a negative number.
     switch (h % 16) {
@@ -97,11 +101,11 @@ LandTileRecord SampleLandRecord(int n) {
     return r;
 }
 
-ItemTileRecord SampleItemRecord(int n) {
+ItemTileRecord SampleItemRecord(int n, const TileDataLayout& layout) {
     const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(n) + 0x9E3779B9u);
     const std::uint32_t v = SampleHash(h);
     ItemTileRecord r;
-    r.Flags = SampleFlags(h);
+    r.Flags = SampleFlags(h) | HighFlags(h, layout);
     const bool extremes = h % 7 == 0;
     r.Weight = extremes ? 255 : static_cast<std::uint8_t>(v % 60);
     r.Quality = static_cast<std::uint8_t>(v >> 8);
@@ -122,16 +126,16 @@ std::uint32_t SampleBlockHeader(int section, int block) {
     return SampleHash(static_cast<std::uint32_t>(section * 1000 + block)) | 1u;  // never zero
 }
 
-std::vector<std::uint8_t> BuildSampleTileData() {
-    TileDataBuilder builder;
-    for (int block = 0; block < static_cast<int>(kLandBlockCount); ++block)
+std::vector<std::uint8_t> BuildSampleTileData(const TileDataLayout& layout) {
+    TileDataBuilder builder(layout);
+    const int landCount = layout.RecordCount(TileKind::Land), itemCount = layout.RecordCount(TileKind::Item);
+    for (int block = 0; block < landCount / static_cast<int>(kRecordsPerBlock); ++block)
         builder.SetLandBlockHeader(block, SampleBlockHeader(0, block));
-    for (int block = 0; block < static_cast<int>(kItemBlockCount); ++block)
+    for (int block = 0; block < itemCount / static_cast<int>(kRecordsPerBlock); ++block)
         builder.SetItemBlockHeader(block, SampleBlockHeader(1, block));
-    for (int n = 0; n < kLandTileCount; ++n) builder.SetLand(n, SampleLandRecord(n));
-    // Item 16383 is never listed by the editor but is in the file all the same.
-    for (int n = 0; n < static_cast<int>(kItemBlockCount * kRecordsPerBlock); ++n)
-        builder.SetItem(n, SampleItemRecord(n));
+    for (int n = 0; n < landCount; ++n) builder.SetLand(n, SampleLandRecord(n, layout));
+    // A classic file's item 16383 is never listed by the editor but is in the file all the same.
+    for (int n = 0; n < itemCount; ++n) builder.SetItem(n, SampleItemRecord(n, layout));
     return builder.bytes();
 }
 

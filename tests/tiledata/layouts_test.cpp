@@ -1,0 +1,286 @@
+// The three layouts of TileData.mul: positions, the size rules, 64-bit flags,
+// and loading and compiling every record of a whole file of each layout.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "support/tempfolder.h"
+#include "tilecompiler.h"
+#include "tiledatabuilder.h"
+#include "tiledatafile.h"
+#include "tileformat.h"
+#include "tileloader.h"
+#include "tilenamematch.h"
+
+namespace tilewright {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using testing::TempFolder;
+
+const TileDataLayout* const kLayouts[] = {&kClassicLayout, &kLargeItemLayout, &kWideFlagLayout};
+
+Bytes Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(LayoutPositions, WorkedPositionsOfEachLayout) {
+    const struct {
+        const TileDataLayout& layout;
+        TileKind kind;
+        std::int32_t n;
+        std::int32_t position;
+    } cases[] = {
+        {kClassicLayout, TileKind::Land, 0, 5},
+        {kClassicLayout, TileKind::Land, 16383, 428007},      // its 26 bytes end the land section
+        {kClassicLayout, TileKind::Item, 0, 428037},
+        {kClassicLayout, TileKind::Item, 16383, 1036252},     // its 37 bytes end the file
+        {kLargeItemLayout, TileKind::Item, 32767, 1644508},
+        {kWideFlagLayout, TileKind::Land, 31, 935},
+        {kWideFlagLayout, TileKind::Land, 32, 969},           // after the second block header
+        {kWideFlagLayout, TileKind::Land, 16383, 493539},     // its 30 bytes end the land section
+        {kWideFlagLayout, TileKind::Item, 0, 493573},
+        {kWideFlagLayout, TileKind::Item, 32, 493573 + 32 * 41 + 4},
+        {kWideFlagLayout, TileKind::Item, 65535, 3188696},    // its 41 bytes end the file
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.layout.RecordPosition(c.kind, c.n), c.position) << c.layout.id << " " << c.n;
+        EXPECT_LE(c.position - 1 + c.layout.RecordSize(c.kind),
+                  c.kind == TileKind::Land ? c.layout.itemSectionStart : c.layout.FileSize());
+    }
+}
+
+TEST(LayoutForFileSize, SizeRules) {
+    const struct {
+        std::uint64_t size;
+        std::string_view id;
+        int flagBits;
+        std::int32_t items;
+        std::int32_t listed;
+    } cases[] = {
+        {1036288, "classic", 32, 16384, 16383},
+        {1644544, "large", 32, 32768, 32768},
+        {3188736, "64bit", 64, 65536, 65536},
+        {428032 + 1188 * 3, "classic", 32, 96, 16383},  // whole blocks, fewer of them
+        {493568 + 1316 * 10, "64bit", 64, 320, 320},
+        {428032, "classic", 32, 0, 16383},             // a land section alone
+        {1036288 - 1, "classic", 32, 16384, 16383},     // fits no layout: the classic arithmetic
+        {1000, "classic", 32, 16384, 16383},
+        {0, "classic", 32, 16384, 16383},
+    };
+    for (const auto& c : cases) {
+        const TileDataLayout layout = LayoutForFileSize(c.size);
+        EXPECT_EQ(layout.id, c.id) << c.size;
+        EXPECT_EQ(layout.FlagBits(), c.flagBits) << c.size;
+        EXPECT_EQ(layout.itemRecordCount, c.items) << c.size;
+        EXPECT_EQ(layout.ListedCount(TileKind::Item), c.listed) << c.size;
+        EXPECT_EQ(layout.ListedCount(TileKind::Land), 16384) << c.size;
+    }
+}
+
+TEST(LayoutRecords, SixtyFourBitFlagsShiftEveryLaterField) {
+    ItemTileRecord item;
+    item.Flags = 0x8000001000000001ull;
+    item.Weight = 255;
+    item.Animation = -2;
+    item.Height = 7;
+    item.Name = sample::MakeName("torch");
+    Bytes bytes(kWideFlagLayout.RecordSize(TileKind::Item));
+    EncodeItemRecord(kWideFlagLayout, item, bytes);
+    const Bytes head = {0x01, 0, 0, 0, 0x10, 0, 0, 0x80, 255, 0, 0, 0, 0, 0, 0xFE, 0xFF, 0, 0, 0, 0, 7, 't'};
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + head.size()), head);
+    EXPECT_EQ(DecodeItemRecord(kWideFlagLayout, bytes), item);
+
+    LandTileRecord land{0xFFFFFFFF00000000ull, -32768, sample::MakeName("grass")};
+    Bytes landBytes(30);
+    EncodeLandRecord(kWideFlagLayout, land, landBytes);
+    EXPECT_EQ(Bytes(landBytes.begin(), landBytes.begin() + 11),
+              (Bytes{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x80, 'g'}));
+    EXPECT_EQ(DecodeLandRecord(kWideFlagLayout, landBytes), land);
+}
+
+TEST(LayoutFlags, CaptionsAndMasksOfTheUpperBits) {
+    EXPECT_EQ(FlagCaption(31), "Stair Right");
+    EXPECT_EQ(FlagCaption(32), "Alpha Blend");
+    EXPECT_EQ(FlagCaption(35), "Bit 35");
+    EXPECT_EQ(FlagCaption(36), "No Shadow");
+    EXPECT_EQ(FlagCaption(40), "Multi Movable");
+    EXPECT_EQ(FlagCaption(63), "Bit 63");
+    EXPECT_EQ(FlagTooltip(0), "Mask (in hex): 00000001");
+    EXPECT_EQ(FlagTooltip(32), "Mask (in hex): 0000000100000000");
+    EXPECT_EQ(FormatHex(0xFFFFFFFFFFFFFFFFull), "FFFFFFFFFFFFFFFF");
+    EXPECT_EQ(GetFlagBoxes(std::array<bool, 64>{[] {
+                  std::array<bool, 64> ticks{};
+                  ticks[36] = ticks[63] = true;
+                  return ticks;
+              }()}),
+              FlagMask(36) | FlagMask(63));
+}
+
+// The boxes as the window fills them from a loaded record.
+std::u16string Decimal(std::int64_t v) {
+    const std::string s = std::to_string(v);
+    return {s.begin(), s.end()};
+}
+
+template <class Record>
+TileForm Shown(const LoadedTile<Record>& tile, std::int32_t n) {
+    TileForm form;
+    for (int bit = 0; bit < 64; ++bit) form.flagTicks[bit] = (tile.record.Flags & FlagMask(bit)) != 0;
+    form.nameText = DecodeTileName(tile.record.Name);
+    form.untouchedName = tile.record.Name;
+    form.offsetText = Decimal(tile.position);
+    form.tileNumber = n;
+    return form;
+}
+
+TileForm Shown(const LoadedTile<LandTileRecord>& tile, std::int32_t n, int) {
+    TileForm form = Shown(tile, n);
+    form.valueTexts[kTextureBox] = Decimal(tile.record.TextureId);
+    return form;
+}
+
+TileForm Shown(const LoadedTile<ItemTileRecord>& tile, std::int32_t n, int) {
+    TileForm form = Shown(tile, n);
+    const ItemTileRecord& r = tile.record;
+    const std::int64_t fields[] = {r.Weight,   r.Quality, r.Unknown1, r.Unknown2, r.Quantity, r.Animation,
+                                   r.Unknown3, r.Hue,     r.Unknown4, r.Unknown5, r.Height};
+    for (std::size_t i = 0; i < std::size(fields); ++i) form.valueTexts[i] = Decimal(fields[i]);
+    form.valueTexts[kTextureBox] = Decimal(n);
+    return form;
+}
+
+class WholeFile : public ::testing::TestWithParam<const TileDataLayout*> {};
+
+// Every record loaded and rebuilt from its boxes as a compile builds it gives
+// back its own bytes; a few go through a real compile into the file.
+TEST_P(WholeFile, LoadAndCompileEveryRecordUnchanged) {
+    const TileDataLayout& layout = *GetParam();
+    TempFolder folder;
+    const Bytes original = sample::BuildSampleTileData(layout);
+    ASSERT_EQ(original.size(), layout.FileSize());
+    ASSERT_TRUE(sample::WriteWholeFile(folder.file(kTileDataFileName), original));
+
+    Bytes rebuilt = original;
+    for (TileKind kind : {TileKind::Land, TileKind::Item}) {
+        for (std::int32_t n = 0; n < layout.RecordCount(kind); ++n) {
+            const std::size_t size = layout.RecordSize(kind);
+            const auto at = rebuilt.begin() + (*layout.RecordPosition(kind, n) - 1);
+            std::fill(at, at + static_cast<std::ptrdiff_t>(size), 0);
+            const auto out = std::span(rebuilt).subspan(static_cast<std::size_t>(at - rebuilt.begin()), size);
+            if (kind == TileKind::Land) {
+                auto tile = LoadLandTile(folder.path(), n);
+                ASSERT_TRUE(tile) << tile.error().message;
+                auto built = BuildLandTile(Shown(*tile, n, 0));
+                ASSERT_TRUE(built) << built.error().message;
+                EncodeLandRecord(layout, built->record, out);
+            } else {
+                auto tile = LoadItemTile(folder.path(), n);
+                ASSERT_TRUE(tile) << tile.error().message;
+                auto built = BuildItemTile(Shown(*tile, n, 0));
+                ASSERT_TRUE(built) << built.error().message;
+                EncodeItemRecord(layout, built->record, out);
+            }
+        }
+    }
+    EXPECT_TRUE(rebuilt == original);
+
+    const std::int32_t lastItem = layout.RecordCount(TileKind::Item) - 1;
+    for (std::int32_t n : {0, 31, 32, 16383}) {
+        auto land = LoadLandTile(folder.path(), n);
+        ASSERT_TRUE(land);
+        ASSERT_TRUE(CompileLandTile(folder.path(), Shown(*land, n, 0)));
+    }
+    for (std::int32_t n : {0, 32, lastItem}) {
+        auto item = LoadItemTile(folder.path(), n);
+        ASSERT_TRUE(item);
+        ASSERT_TRUE(CompileItemTile(folder.path(), Shown(*item, n, 0)));
+    }
+    EXPECT_TRUE(Contents(folder.file(kTileDataFileName)) == original);
+}
+
+// Ticking the highest bit the layout has changes exactly the record's bytes.
+TEST_P(WholeFile, OneHighFlagBitEditChangesOnlyItsRecord) {
+    const TileDataLayout& layout = *GetParam();
+    TempFolder folder;
+    const Bytes original = sample::BuildSampleTileData(layout);
+    ASSERT_TRUE(sample::WriteWholeFile(folder.file(kTileDataFileName), original));
+    const std::int32_t n = layout.RecordCount(TileKind::Item) - 1;
+    const int bit = layout.FlagBits() - 1;
+
+    auto item = LoadItemTile(folder.path(), n);
+    ASSERT_TRUE(item);
+    TileForm form = Shown(*item, n, 0);
+    form.flagTicks[bit] = !form.flagTicks[bit];
+    ASSERT_TRUE(CompileItemTile(folder.path(), form));
+
+    const Bytes after = Contents(folder.file(kTileDataFileName));
+    ASSERT_EQ(after.size(), original.size());
+    const std::size_t start = static_cast<std::size_t>(item->position) - 1;
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (after[i] != original[i])
+            EXPECT_TRUE(i >= start && i < start + layout.RecordSize(TileKind::Item)) << "byte " << i;
+    auto reloaded = LoadItemTile(folder.path(), n);
+    ASSERT_TRUE(reloaded);
+    EXPECT_EQ(reloaded->record.Flags, item->record.Flags ^ FlagMask(bit));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLayout, WholeFile, ::testing::ValuesIn(kLayouts),
+                         [](const auto& info) { return std::string(info.param->id == "64bit" ? "wide" : info.param->id); });
+
+// A tile loaded from one file is not written into a file of another layout
+// that has taken its place: its record would straddle two of the new file's.
+TEST(CompileAcrossLayouts, AFileReplacedByAnotherLayoutIsRefused) {
+    TempFolder folder;
+    const std::string path = folder.file(kTileDataFileName);
+    ASSERT_TRUE(sample::WriteWholeFile(path, sample::BuildSampleTileData(kClassicLayout)));
+    auto item = LoadItemTile(folder.path(), 100);
+    ASSERT_TRUE(item);
+    const Bytes wide = sample::BuildSampleTileData(kWideFlagLayout);
+    ASSERT_TRUE(sample::WriteWholeFile(path, wide));
+
+    const Status written = CompileItemTile(folder.path(), Shown(*item, 100, 0));
+    ASSERT_FALSE(written);
+    EXPECT_NE(written.error().message.find("has changed since item tile 100 was loaded"), std::string::npos)
+        << written.error().message;
+    EXPECT_TRUE(Contents(path) == wide);
+}
+
+TEST(TileDataFileTest, HoldsTheRecordsLyingWhollyInside) {
+    Bytes bytes = sample::BuildSampleTileData(kWideFlagLayout);
+    const auto whole = TileDataFile::FromBytes("w", bytes);
+    EXPECT_EQ(whole.layout(), kWideFlagLayout);
+    EXPECT_EQ(whole.HeldCount(TileKind::Item), 65536);
+    EXPECT_EQ(whole.Item(65535), sample::SampleItemRecord(65535, kWideFlagLayout));
+    EXPECT_EQ(whole.Land(16383), sample::SampleLandRecord(16383, kWideFlagLayout));
+
+    bytes = sample::BuildSampleTileData(kClassicLayout);
+    bytes.resize(bytes.size() - 1);  // no layout: classic arithmetic, last item cut
+    const auto shortened = TileDataFile::FromBytes("s", bytes);
+    EXPECT_EQ(shortened.HeldCount(TileKind::Land), 16384);
+    EXPECT_EQ(shortened.HeldCount(TileKind::Item), 16383);
+    bytes.resize(1000);
+    EXPECT_EQ(TileDataFile::FromBytes("t", bytes).HeldCount(TileKind::Land), 38);  // land 37 ends at byte 996
+}
+
+TEST(NameContainsTest, IgnoresCaseOfLatinOneLetters) {
+    const struct {
+        const char* name;
+        std::u16string_view text;
+        bool matches;
+    } cases[] = {
+        {"Torch item5", u"torch", true},  {"torch", u"TORCH", true},  {"wall torch", u"rch", true},
+        {"caf\xC9", u"\u00E9", true},      {"\xD7", u"\u00F7", false}, {"torch", u"torches", false},
+        {"", u"", false},                  {"", u"a", false},          {"ABC", u"", true},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NameContains(sample::MakeName(c.name), c.text), c.matches) << c.name;
+    TileName afterZero = sample::MakeName("ab");
+    afterZero[3] = 'c';
+    EXPECT_FALSE(NameContains(afterZero, u"c"));
+}
+
+}  // namespace
+}  // namespace tilewright

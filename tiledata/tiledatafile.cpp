@@ -1,0 +1,62 @@
+#include "tiledatafile.h"
+
+#include <utility>
+
+#include "gamefile.h"
+#include "tileloader.h"
+
+namespace tilewright {
+
+TileDataFile::TileDataFile(std::string path, std::vector<std::uint8_t> bytes)
+    : path_(std::move(path)), bytes_(std::move(bytes)), layout_(LayoutForFileSize(bytes_.size())) {
+    landHeld_ = CountHeld(TileKind::Land);
+    itemHeld_ = CountHeld(TileKind::Item);
+}
+
+Result<TileDataFile> TileDataFile::Read(const std::string& path) {
+    auto file = GameFile::OpenForReading("", path);
+    if (!file) return file.error();
+    if (file->size() > kMaxSize)
+        return Error{ErrorKind::FileUnreadable, Quoted(file->path()) + " is " + std::to_string(file->size()) +
+                                                    " bytes long, too long for a tile data file."};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file->size()));
+    if (Status read = file->ReadExactlyAt(0, bytes); !read) return read.error();
+    return TileDataFile(file->path(), std::move(bytes));
+}
+
+Result<TileDataFile> TileDataFile::ReadFolder(const std::string& folder) {
+    return Read(ResolveGameFile(folder, kTileDataFileName));
+}
+
+TileDataFile TileDataFile::FromBytes(std::string path, std::vector<std::uint8_t> bytes) {
+    return TileDataFile(std::move(path), std::move(bytes));
+}
+
+// Positions grow with n, so the records inside are a prefix.
+std::int32_t TileDataFile::CountHeld(TileKind kind) const {
+    std::int32_t n = layout_.RecordCount(kind);
+    while (n > 0) {
+        const auto position = layout_.RecordPosition(kind, n - 1);
+        if (position && static_cast<std::uint64_t>(*position) - 1 + layout_.RecordSize(kind) <= bytes_.size()) break;
+        --n;
+    }
+    return n;
+}
+
+std::size_t TileDataFile::RecordOffset(TileKind kind, std::int32_t n) const {
+    return static_cast<std::size_t>(*layout_.RecordPosition(kind, n)) - 1;
+}
+
+LandTileRecord TileDataFile::Land(std::int32_t n) const {
+    return DecodeLandRecord(layout_, std::span(bytes_).subspan(RecordOffset(TileKind::Land, n)));
+}
+
+ItemTileRecord TileDataFile::Item(std::int32_t n) const {
+    return DecodeItemRecord(layout_, std::span(bytes_).subspan(RecordOffset(TileKind::Item, n)));
+}
+
+TileName TileDataFile::Name(TileKind kind, std::int32_t n) const {
+    return kind == TileKind::Land ? Land(n).Name : Item(n).Name;
+}
+
+}  // namespace tilewright

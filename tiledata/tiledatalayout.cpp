@@ -1,0 +1,69 @@
+#include "tiledatalayout.h"
+
+#include <algorithm>
+#include <array>
+
+#include "recordposition.h"
+
+namespace tilewright {
+namespace {
+
+// B * 4 is a 16-bit product, so no block past 8191 has a position: a file
+// with more item blocks is only addressed up to there.
+constexpr std::uint64_t kMaxAddressedBlocks = 8191;
+
+std::optional<TileDataLayout> WholeBlocksAfter(const TileDataLayout& base, std::uint64_t size) {
+    if (size < base.itemSectionStart) return std::nullopt;
+    const std::uint64_t rest = size - base.itemSectionStart;
+    const std::uint64_t blockSize = base.BlockSize(TileKind::Item);
+    if (rest % blockSize != 0) return std::nullopt;
+    const std::uint64_t blocks = std::min(rest / blockSize, kMaxAddressedBlocks);
+    TileDataLayout layout = base;
+    layout.itemRecordCount = static_cast<std::int32_t>(blocks * kRecordsPerBlock);
+    if (base.flagSize == 4 && layout.itemRecordCount > kClassicLayout.itemRecordCount) layout.id = kLargeItemLayout.id;
+    return layout;
+}
+
+constexpr std::array<const char*, 41> kFlagCaptions = {
+    "Background", "Weapon",      "Transparent",   "Translucent",    "Wall",        "Damaging",
+    "Impassable", "Wet",         "Unknown1",      "Surface",        "Bridge",      "Generic",
+    "Window",     "No Shoot",    "Article \"A\"", "Article \"An\"", "Internal",    "Foliage",
+    "Partial Hue", "Unknown2",   "Map",           "Container",      "Wearable",    "LightSource",
+    "Animation",  "No Diagonal", "Unknown3",      "Armor",          "Roof",        "Door",
+    "Stair Back", "Stair Right", "Alpha Blend",   "Use New Art",    "Art Used",    nullptr,
+    "No Shadow",  "Pixel Bleed", "Play Anim Once", "Missile Frames", "Multi Movable",
+};
+
+}  // namespace
+
+std::optional<std::int32_t> TileDataLayout::RecordPosition(TileKind kind, std::int32_t n) const {
+    const auto block = BlockNumber(n);
+    if (!block) return std::nullopt;
+    std::int16_t headers = 0;
+    std::int32_t records = 0, p = 0;
+    const std::int32_t start = kind == TileKind::Land ? 0 : static_cast<std::int32_t>(itemSectionStart);
+    if (__builtin_mul_overflow(*block, std::int16_t{4}, &headers)) return std::nullopt;
+    if (__builtin_mul_overflow(n, static_cast<std::int32_t>(RecordSize(kind)), &records)) return std::nullopt;
+    if (__builtin_add_overflow(records, std::int32_t{headers}, &p)) return std::nullopt;
+    if (__builtin_add_overflow(p, start + 1, &p)) return std::nullopt;
+    return p;
+}
+
+TileDataLayout LayoutForFileSize(std::uint64_t size) {
+    if (auto narrow = WholeBlocksAfter(kClassicLayout, size)) return *narrow;
+    if (auto wide = WholeBlocksAfter(kWideFlagLayout, size)) return *wide;
+    return kClassicLayout;
+}
+
+const TileDataLayout* LayoutById(std::string_view id) {
+    for (const TileDataLayout* layout : {&kClassicLayout, &kLargeItemLayout, &kWideFlagLayout})
+        if (layout->id == id) return layout;
+    return nullptr;
+}
+
+std::string FlagCaption(int bit) {
+    if (bit >= 0 && bit < static_cast<int>(kFlagCaptions.size()) && kFlagCaptions[bit]) return kFlagCaptions[bit];
+    return "Bit " + std::to_string(bit);
+}
+
+}  // namespace tilewright

@@ -1,0 +1,15 @@
+// Matching tile names against text typed by a user.
+#pragma once
+
+#include <string_view>
+
+#include "tilelayout.h"
+
+namespace tilewright {
+
+// True when the name (its bytes before the first zero, as ISO 8859-1) holds
+// `text`, ignoring the case of the letters of ISO 8859-1. An unnamed tile
+// matches no text.
+bool NameContains(const TileName& name, std::u16string_view text);
+
+}  // namespace tilewright
