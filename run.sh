@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Builds the editor, writes a sample game folder and starts the editor on it.
+# Arguments, when given, go to the editor in place of the sample folder
+# (for example another game folder).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/ensure-packages.sh
@@ -7,9 +9,10 @@ tilewright_ensure_packages
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target tilewright tilewright-cli make-sample-game
-folder="$PWD/sample-game/"
-build/tools/make-sample-game "$folder"
-echo
-echo "Sample game folder: $folder"
-echo "Press \"Path's\" and type it into both boxes (with the trailing /)."
+if [ $# -eq 0 ]; then
+  folder="$PWD/sample-game/"
+  build/tools/make-sample-game "$folder" >/dev/null
+  echo "Starting the editor on the sample game folder $folder"
+  set -- "$folder"
+fi
 exec build/app/tilewright "$@"

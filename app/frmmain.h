@@ -31,6 +31,11 @@ public:
 
     const QString& artPath() const { return artPath_; }
     const QString& tileDataPath() const { return tileDataPath_; }
+    // Sets both folder strings, as "Close" of the paths dialog does.
+    void SetFolders(const QString& artFolder, const QString& tileDataFolder) {
+        artPath_ = artFolder;
+        tileDataPath_ = tileDataFolder;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
