@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "ownercentring.h"
+
 namespace tilewright {
 namespace {
 
@@ -46,6 +48,7 @@ FrmPath::FrmPath(QWidget* owner)
     cmdClose_->setGeometry(8, 72, 297, 17);
     cmdClose_->setDefault(true);
     connect(cmdClose_, &QPushButton::clicked, this, &QDialog::accept);
+    if (owner) OwnerCentring::Install(*this);
 }
 
 void FrmPath::ShowFolders(const QString& artFolder, const QString& tileDataFolder) {

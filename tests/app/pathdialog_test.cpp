@@ -81,6 +81,24 @@ private slots:
         QCOMPARE(window.tileDataPath(), QString("/tiles/"));
     }
 
+    // The dialog's centre lies on the main window's centre, wherever that
+    // stands; both frames count, as the user sees them.
+    void theDialogOpensCentredOnTheMainWindow() {
+        FrmMain window;
+        window.show();
+        for (const QPoint at : {QPoint(0, 0), QPoint(37, 91), QPoint(400, 250)}) {
+            window.move(at);
+            QRect dialogFrame;
+            WithModalDialog([&] { Button(window, "cmdLoad")->click(); },
+                            [&](QWidget* dialog) {
+                                dialogFrame = dialog->frameGeometry();
+                                dialog->findChild<QPushButton*>("cmdClose")->click();
+                            });
+            const QString offCentre = OffCentre(dialogFrame, window.frameGeometry());
+            QVERIFY2(offCentre.isEmpty(), qPrintable(offCentre));
+        }
+    }
+
     void escapeDoesNotCloseTheDialog() {
         FrmMain window;
         window.show();

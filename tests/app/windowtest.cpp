@@ -63,6 +63,18 @@ void SelectRow(FrmMain& window, int row) {
     list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
+QString OffCentre(const QRect& dialogFrame, const QRect& ownerFrame) {
+    // Twice the centres, to stay in whole pixels.
+    const QPoint twiceDialog(2 * dialogFrame.x() + dialogFrame.width(), 2 * dialogFrame.y() + dialogFrame.height());
+    const QPoint twiceOwner(2 * ownerFrame.x() + ownerFrame.width(), 2 * ownerFrame.y() + ownerFrame.height());
+    const QPoint off = twiceDialog - twiceOwner;
+    if (std::abs(off.x()) <= 2 && std::abs(off.y()) <= 2) return {};
+    const auto text = [](const QRect& r) {
+        return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    };
+    return QStringLiteral("dialog frame %1 over the window frame %2").arg(text(dialogFrame), text(ownerFrame));
+}
+
 std::uint32_t TickedFlags(QWidget& window) {
     std::uint32_t flags = 0;
     for (int i = 0; i < 32; ++i)

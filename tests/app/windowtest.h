@@ -63,6 +63,9 @@ inline QPushButton* Button(QWidget& w, const char* name) { return Control<QPushB
 void SetFolders(FrmMain& window, const QString& artFolder, const QString& tileDataFolder);
 // Selects list entry `row` as a click would.
 void SelectRow(FrmMain& window, int row);
+// Empty when the centre of `dialogFrame` lies within one pixel of the centre
+// of `ownerFrame`, else a description of both.
+QString OffCentre(const QRect& dialogFrame, const QRect& ownerFrame);
 // The flag word the 32 boxes show.
 std::uint32_t TickedFlags(QWidget& window);
 
