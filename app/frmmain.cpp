@@ -72,6 +72,7 @@ QString Indexed(const char* group, int index) { return QStringLiteral("%1(%2)").
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, QRect geometry) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
+    frame->setAccessibleName(caption);  // else a frame inside a frame is named after the outer one
     frame->setGeometry(geometry);
     return frame;
 }
@@ -144,6 +145,7 @@ void FrmMain::BuildControls() {
     lstId_ = new QListWidget(this);
     lstId_->setObjectName("lstId");
     lstId_->setToolTip("List of ID's");
+    lstId_->setAccessibleDescription(lstId_->toolTip());
     lstId_->setGeometry(0, 0, 89, 366);
     lstId_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstId_->setUniformItemSizes(true);
@@ -181,11 +183,13 @@ void FrmMain::BuildControls() {
         if (v.labelTooltip) label->setToolTip(v.labelTooltip);
         label2_[i] = label;
         txtValue_[i] = MakeSmallBox(values, Indexed("txtValue", i), v.boxTooltip, {120, 16 + 16 * i, 41, 13});
+        label->setBuddy(txtValue_[i]);  // the box is announced by its label
     }
 
     txtTileName_ = new QLineEdit(tileName);
     txtTileName_->setObjectName("txtTileName");
     txtTileName_->setToolTip("Tile Name MAX = 20 Char's");
+    txtTileName_->setAccessibleName("Tile Name");
     txtTileName_->setGeometry(8, 24, 153, 19);
     txtTileName_->setMaxLength(static_cast<int>(kNameSize));
     connect(txtTileName_, &QLineEdit::textEdited, this, [this] { untouchedName_.reset(); });
@@ -198,10 +202,10 @@ void FrmMain::BuildControls() {
     QGroupBox* other = MakeFrame(this, "Frame4", "Other Info", {312, 304, 153, 65});
     for (int i = 0; i < 3; ++i) {
         const OtherInfoRow& row = kOtherInfoRows[i];
-        MakeLabel(other, row.labelName, row.caption, row.labelGeometry);
         // Read-only, so that Compile always writes where the last load read.
         txtOtherInfo_[i] = MakeSmallBox(other, Indexed("txtOtherInfo", i), row.tooltip, row.boxGeometry);
         txtOtherInfo_[i]->setReadOnly(true);
+        MakeLabel(other, row.labelName, row.caption, row.labelGeometry)->setBuddy(txtOtherInfo_[i]);
     }
 
     cmdCompile_ = MakeButton(this, "cmdCompile", "Compile", "Save changes in file", {320, 376, 57, 25});
