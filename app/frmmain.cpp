@@ -14,12 +14,13 @@
 
 #include "applicationlook.h"
 #include "decode_mul.h"
+#include "flagboxes.h"
 #include "frmpath.h"
 #include "picturearea.h"
-#include "recordposition.h"
 #include "tilecompiler.h"
 #include "tileformat.h"
 #include "tileloader.h"
+#include "windowcontrols.h"
 
 namespace tilewright {
 namespace {
@@ -49,8 +50,12 @@ constexpr std::array<ValueBox, 12> kValueBoxes = {{
     {"Id :", "Edit only for Land Tile", "0-16383"},
 }};
 
-// Widths of flag boxes 16 to 31, each as wide as its caption needs.
-constexpr std::array<int, 16> kRightFlagWidths = {57, 65, 73, 73, 49, 65, 73, 81, 73, 81, 73, 49, 49, 49, 73, 73};
+// The classic window; a record with 64-bit flags widens it by the frame of
+// the upper flag bits, which sits beside "Tile Info" and is laid out like "Flags".
+constexpr QSize kClassicSize(465, 403);
+constexpr QRect kHighFlagFrame(472, 16, 177, 273);
+constexpr int kWideWidth = 656;
+constexpr int kOtherInfoWidth = 153, kFlagWordWidth = 65;
 
 struct OtherInfoRow {
     const char* labelName;
@@ -67,57 +72,11 @@ const std::array<OtherInfoRow, 3> kOtherInfoRows = {{
     {"Label4", "Flag (in hex) :", "Flag's value", {8, 48, 63, 13}, {80, 48, 65, 13}},
 }};
 
-QString Indexed(const char* group, int index) { return QStringLiteral("%1(%2)").arg(group).arg(index); }
-
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setAccessibleName(caption);  // else a frame inside a frame is named after the outer one
-    frame->setGeometry(geometry);
-    return frame;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* tooltip, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tooltip);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const char* caption, QRect geometry) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
-// The 13-pixel boxes have room for a line of text only without the style's
-// 2-pixel frame, so they get a single-line border instead.
-QLineEdit* MakeSmallBox(QWidget* parent, const QString& name, const char* tooltip, QRect geometry) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setToolTip(tooltip);
-    box->setGeometry(geometry);
-    box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); padding: 0px; "
-                                      "background: palette(base); }"));
-    return box;
-}
-
 // A missing file most often means the folders are not set yet.
 QString LoadFailureText(const Error& error) {
     QString text = QString::fromStdString(error.message);
     if (error.kind == ErrorKind::FileMissing) text += QStringLiteral("\n\nPress \"Path's\" to set the folder of TileData.mul.");
     return text;
-}
-
-// Shows a box's text from its first character, so that a text that is
-// longer than the box is cut at its end, not its start.
-void SetBoxText(QLineEdit* box, const QString& text) {
-    box->setText(text);
-    box->setCursorPosition(0);
 }
 
 }  // namespace
@@ -128,7 +87,7 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
     setWindowIcon(ApplicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(465, 403);
+    setFixedSize(kClassicSize);
     BuildControls();
     SetTabOrder();
 
@@ -140,6 +99,8 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
         tileDataPath_ = defaults.tileDataFolder();
     }
 }
+
+FrmMain::~FrmMain() = default;
 
 void FrmMain::BuildControls() {
     lstId_ = new QListWidget(this);
@@ -160,21 +121,17 @@ void FrmMain::BuildControls() {
 
     cmdLand_ = MakeButton(this, "cmdLand", "Look Land's Tile", "Load Land's Block Info", {0, 368, 89, 17});
     cmdItem_ = MakeButton(this, "cmdItem", "Look Item's Tile", "Load Item's Block Info", {0, 384, 89, 17});
-    connect(cmdLand_, &QPushButton::clicked, this, [this] { FillList(kLand, kLandTileCount); });
-    connect(cmdItem_, &QPushButton::clicked, this, [this] { FillList(kItem, kItemTileCount); });
+    connect(cmdLand_, &QPushButton::clicked, this, [this] { FillList(kLand, TileKind::Land); });
+    connect(cmdItem_, &QPushButton::clicked, this, [this] { FillList(kItem, TileKind::Item); });
 
     frameTileInfo_ = MakeFrame(this, "frmMain", "Tile Info", {96, 0, 369, 297});
     QGroupBox* flags = MakeFrame(frameTileInfo_, "Frame1", "Flags", {8, 16, 177, 273});
     QGroupBox* values = MakeFrame(frameTileInfo_, "Frame2", "Values", {192, 16, 169, 209});
     QGroupBox* tileName = MakeFrame(frameTileInfo_, "Frame5", "Tile Name", {192, 232, 169, 57});
 
-    for (int i = 0; i < 32; ++i) {
-        auto* box = new QCheckBox(QString::fromStdString(FlagCaption(i)), flags);
-        box->setObjectName(Indexed("FlagState", i));
-        box->setToolTip(QString::fromStdString(FlagTooltip(i)));
-        box->setGeometry(i < 16 ? QRect(8, 16 + 16 * i, 89, 13) : QRect(88, 16 + 16 * (i - 16), kRightFlagWidths[i - 16], 13));
-        flagState_[i] = box;
-    }
+    frameHighFlags_ = MakeFrame(this, "Frame6", "Flags 32 - 63", kHighFlagFrame);
+    frameHighFlags_->hide();
+    flagBoxes_ = std::make_unique<FlagBoxes>(flags, frameHighFlags_);
 
     for (int i = 0; i < 12; ++i) {
         const ValueBox& v = kValueBoxes[i];
@@ -199,7 +156,7 @@ void FrmMain::BuildControls() {
     picTile_->setObjectName("PicTile");
     picTile_->setGeometry(8, 16, 193, 73);
 
-    QGroupBox* other = MakeFrame(this, "Frame4", "Other Info", {312, 304, 153, 65});
+    QGroupBox* other = frameOtherInfo_ = MakeFrame(this, "Frame4", "Other Info", {312, 304, kOtherInfoWidth, 65});
     for (int i = 0; i < 3; ++i) {
         const OtherInfoRow& row = kOtherInfoRows[i];
         // Read-only, so that Compile always writes where the last load read.
@@ -217,7 +174,7 @@ void FrmMain::BuildControls() {
 
 void FrmMain::SetTabOrder() {
     std::vector<QWidget*> order{lstId_};
-    order.insert(order.end(), flagState_.begin(), flagState_.end());
+    order.insert(order.end(), flagBoxes_->boxes().begin(), flagBoxes_->boxes().end());
     order.insert(order.end(), txtValue_.begin(), txtValue_.end());
     order.push_back(txtTileName_);
     order.insert(order.end(), txtOtherInfo_.begin(), txtOtherInfo_.end());
@@ -239,13 +196,16 @@ void FrmMain::ShowCentred() {
     show();
 }
 
-void FrmMain::FillList(const char* kind, int count) {
+// The numbers on offer follow the layout of the file as it is now; only its
+// size is read.
+void FrmMain::FillList(const char* kind, TileKind tileKind) {
     static const QStringList kNumbers = [] {
         QStringList numbers;
-        numbers.reserve(kLandTileCount);
-        for (int n = 0; n < kLandTileCount; ++n) numbers.append(QString::number(n));
+        numbers.reserve(kWideFlagLayout.itemRecordCount);
+        for (int n = 0; n < kWideFlagLayout.itemRecordCount; ++n) numbers.append(QString::number(n));
         return numbers;
     }();
+    const int count = LayoutOfFolder(NativeFolder(tileDataPath_)).ListedCount(tileKind);
     lstId_->setProperty(kTag, QString::fromLatin1(kind));
     {
         const QSignalBlocker quiet(lstId_);  // refilling selects nothing and loads nothing
@@ -262,48 +222,42 @@ void FrmMain::OnTileSelected() {
     cmdCompile_->setProperty(kTag, tag);
     const std::int32_t n = selected.first()->text().toInt();
     try {
-        const auto position = tag == QLatin1String(kLand) ? LandRecordPosition(n) : ItemRecordPosition(n);
-        if (!position) {
-            ShowLoadFailure(QStringLiteral("Tile %1 has no position in TileData.mul.").arg(n));
-            return;
-        }
         if (tag == QLatin1String(kLand))
-            LoadLandTile(*position);
+            ShowLandTile(n);
         else
-            LoadItemTile(*position);
+            ShowItemTile(n);
     } catch (const std::exception& e) {
         ShowLoadFailure(QStringLiteral("Tile %1 could not be shown: %2").arg(n).arg(e.what()));
     }
 }
 
-void FrmMain::LoadItemTile(std::int32_t position) {
+void FrmMain::ShowItemTile(std::int32_t n) {
     picTile_->Clear();
-    auto record = ReadItemRecord(NativeFolder(tileDataPath_), position);
-    if (!record) {
-        ShowLoadFailure(LoadFailureText(record.error()));
+    auto tile = LoadItemTile(NativeFolder(tileDataPath_), n);
+    if (!tile) {
+        ShowLoadFailure(LoadFailureText(tile.error()));
         return;
     }
-    const ItemTileRecord& r = *record;
-    ShowRecordInfo(position, kItemRecordSize, r.Flags);
+    const ItemTileRecord& r = tile->record;
+    ShowRecordInfo(n, tile->layout, tile->layout.RecordSize(TileKind::Item), tile->position, r.Flags);
     const std::array<int, 11> fields = {r.Weight,   r.Quality, r.Unknown1, r.Unknown2, r.Quantity, r.Animation,
                                         r.Unknown3, r.Hue,     r.Unknown4, r.Unknown5, r.Height};
     for (std::size_t i = 0; i < fields.size(); ++i) SetBoxText(txtValue_[i], QString::number(fields[i]));
-    const QString itemNumber = lstId_->selectedItems().first()->text();
-    SetBoxText(txtValue_[11], itemNumber);
+    SetBoxText(txtValue_[11], QString::number(n));
     ShowName(r.Name);
-    Decode_Mul::DrawItemArt(*picTile_, static_cast<std::int16_t>(itemNumber.toInt()), NativeFolder(artPath_));
+    Decode_Mul::DrawItemArt(*picTile_, n, NativeFolder(artPath_));
     picTile_->Refresh();
 }
 
-void FrmMain::LoadLandTile(std::int32_t position) {
+void FrmMain::ShowLandTile(std::int32_t n) {
     picTile_->Clear();
-    auto record = ReadLandRecord(NativeFolder(tileDataPath_), position);
-    if (!record) {
-        ShowLoadFailure(LoadFailureText(record.error()));
+    auto tile = LoadLandTile(NativeFolder(tileDataPath_), n);
+    if (!tile) {
+        ShowLoadFailure(LoadFailureText(tile.error()));
         return;
     }
-    const LandTileRecord& r = *record;
-    ShowRecordInfo(position, kLandRecordSize, r.Flags);
+    const LandTileRecord& r = tile->record;
+    ShowRecordInfo(n, tile->layout, tile->layout.RecordSize(TileKind::Land), tile->position, r.Flags);
     SetBoxText(txtValue_[11], QString::number(r.TextureId));
     ShowName(r.Name);
     Decode_Mul::DrawLandArt(*picTile_, r.TextureId, NativeFolder(artPath_));
@@ -317,28 +271,36 @@ void FrmMain::ShowLoadFailure(const QString& message) {
     for (QLineEdit* box : txtValue_) box->clear();
     txtTileName_->clear();
     untouchedName_.reset();
-    ClearFlagBoxes();
+    loadedNumber_.reset();
+    flagBoxes_->Clear();
+    ShowFlagWidth(32);
     picTile_->Clear();
     picTile_->Refresh();
     ShowMessage(message);
 }
 
-// The position, size and flag word of a record, and its flag boxes.
-void FrmMain::ShowRecordInfo(std::int32_t position, std::size_t size, std::uint32_t flags) {
+// The position, size and flag word of tile n's record, and its flag boxes.
+void FrmMain::ShowRecordInfo(std::int32_t n, const TileDataLayout& layout, std::size_t size, std::int32_t position,
+                             std::uint64_t flags) {
+    loadedNumber_ = n;
+    ShowFlagWidth(layout.FlagBits());
     SetBoxText(txtOtherInfo_[0], QString::number(position));
-    SetBoxText(txtOtherInfo_[1], QString::fromStdString(FormatHex(static_cast<std::uint32_t>(size))));
+    SetBoxText(txtOtherInfo_[1], QString::fromStdString(FormatHex(size)));
     SetBoxText(txtOtherInfo_[2], QString::fromStdString(FormatHex(flags)));
-    ClearFlagBoxes();
-    SetFlagBoxes(flags);
+    flagBoxes_->Show(flags);
 }
 
-void FrmMain::ClearFlagBoxes() {
-    for (QCheckBox* box : flagState_) box->setChecked(false);
-}
-
-void FrmMain::SetFlagBoxes(std::uint32_t flags) {
-    for (int i = 0; i < 32; ++i)
-        if (flags & FlagMask(i)) flagState_[i]->setChecked(true);
+// With 64-bit flags the window grows by the upper bits' frame, and the flag
+// word box by the room its 16 digits need.
+void FrmMain::ShowFlagWidth(int bits) {
+    const bool wide = bits == 64;
+    const int wordWidth =
+        wide ? txtOtherInfo_[2]->fontMetrics().horizontalAdvance(QStringLiteral("DDDDDDDDDDDDDDDD")) + 8
+             : kFlagWordWidth;
+    txtOtherInfo_[2]->resize(wordWidth, txtOtherInfo_[2]->height());
+    frameOtherInfo_->resize(kOtherInfoWidth + wordWidth - kFlagWordWidth, frameOtherInfo_->height());
+    frameHighFlags_->setVisible(wide);
+    setFixedSize(wide ? QSize(kWideWidth, kClassicSize.height()) : kClassicSize);
 }
 
 void FrmMain::ShowName(const TileName& name) {
@@ -351,11 +313,12 @@ void FrmMain::ShowName(const TileName& name) {
 
 TileForm FrmMain::GatherForm() const {
     TileForm form;
-    for (int i = 0; i < 32; ++i) form.flagTicks[i] = flagState_[i]->checkState() == Qt::Checked;
+    form.flagTicks = flagBoxes_->Ticks();
     for (int i = 0; i < 12; ++i) form.valueTexts[i] = txtValue_[i]->text().toStdU16String();
     form.nameText = txtTileName_->text().toStdU16String();
     if (untouchedName_ && txtTileName_->text() == untouchedText_) form.untouchedName = untouchedName_;
     form.offsetText = txtOtherInfo_[0]->text().toStdU16String();
+    form.tileNumber = loadedNumber_;
     return form;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,7 @@ class QPushButton;
 
 namespace tilewright {
 
+class FlagBoxes;
 class PictureArea;
 struct TileForm;
 
@@ -26,6 +28,7 @@ class FrmMain : public QWidget {
     Q_OBJECT
 public:
     explicit FrmMain(QWidget* parent = nullptr);
+    ~FrmMain() override;
 
     void ShowCentred();
 
@@ -44,14 +47,14 @@ private:
     void BuildControls();
     void SetTabOrder();
 
-    void FillList(const char* kind, int count);
+    void FillList(const char* kind, TileKind tileKind);
     void OnTileSelected();
-    void LoadLandTile(std::int32_t position);
-    void LoadItemTile(std::int32_t position);
+    void ShowLandTile(std::int32_t n);
+    void ShowItemTile(std::int32_t n);
     void ShowLoadFailure(const QString& message);
-    void ShowRecordInfo(std::int32_t position, std::size_t size, std::uint32_t flags);
-    void ClearFlagBoxes();
-    void SetFlagBoxes(std::uint32_t flags);
+    void ShowRecordInfo(std::int32_t n, const TileDataLayout& layout, std::size_t size, std::int32_t position,
+                        std::uint64_t flags);
+    void ShowFlagWidth(int bits);
     void ShowName(const TileName& name);
 
     void OnCompile();
@@ -68,7 +71,9 @@ private:
     QPushButton* cmdCompile_;
     QPushButton* cmdLoad_;
     QGroupBox* frameTileInfo_;
-    std::array<QCheckBox*, 32> flagState_{};
+    QGroupBox* frameHighFlags_;
+    QGroupBox* frameOtherInfo_;
+    std::unique_ptr<FlagBoxes> flagBoxes_;
     std::array<QLabel*, 12> label2_{};
     std::array<QLineEdit*, 12> txtValue_{};
     std::array<QLineEdit*, 3> txtOtherInfo_{};
@@ -82,6 +87,9 @@ private:
     // box of an unnamed tile is such a text.
     std::optional<TileName> untouchedName_;
     QString untouchedText_;
+    // The tile whose record is on show, so that Compile can tell when the
+    // file has changed its layout since.
+    std::optional<std::int32_t> loadedNumber_;
     // A load ran since the last mouse press in the list.
     bool loadedSincePress_ = false;
 };

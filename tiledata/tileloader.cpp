@@ -17,12 +17,17 @@ struct RecordRead {
 // Opens the file, decides its layout, and reads the record of `kind` at the
 // position `where` gives for that layout.
 template <class PositionOf>
-Result<RecordRead> ReadRecordBytes(const std::string& folder, TileKind kind, const std::string& which,
-                                   PositionOf where) {
+Result<RecordRead> ReadRecordBytes(const std::string& folder, TileKind kind, PositionOf where) {
     const char* kindName = KindName(kind);
     auto file = GameFile::OpenForReading(folder, kTileDataFileName);
-    if (!file) return Error{file.error().kind, std::string("The ") + kindName + " record " + which +
-                                                   " cannot be read. " + file.error().message};
+    if (!file) {
+        // Without a file its layout is unknown; the classic one is what the
+        // lists fall back on, so the position named is the classic one.
+        auto classic = where(kClassicLayout);
+        const std::string at = classic ? " at position " + std::to_string(*classic) : "";
+        return Error{file.error().kind,
+                     std::string("The ") + kindName + " record" + at + " cannot be read. " + file.error().message};
+    }
     RecordRead read{LayoutForFileSize(file->size()), 0, {}};
     auto position = where(read.layout);
     if (!position) return position.error();
@@ -42,9 +47,6 @@ auto TileNumber(TileKind kind, std::int32_t n) {
         return Error{ErrorKind::OutOfBounds, "Tile " + std::to_string(n) + " has no position in TileData.mul."};
     };
 }
-
-std::string OfTile(std::int32_t n) { return "of tile " + std::to_string(n); }
-std::string AtPosition(std::int32_t position) { return "at position " + std::to_string(position); }
 
 auto FixedPosition(std::int32_t position) {
     return [position](const TileDataLayout&) -> Result<std::int32_t> { return position; };
@@ -82,21 +84,21 @@ Status CheckRecordInside(const std::string& path, const char* kind, std::int64_t
 }
 
 Result<LoadedTile<LandTileRecord>> LoadLandTile(const std::string& folder, std::int32_t n) {
-    return Decoded<LandTileRecord>(ReadRecordBytes(folder, TileKind::Land, OfTile(n), TileNumber(TileKind::Land, n)), DecodeLand);
+    return Decoded<LandTileRecord>(ReadRecordBytes(folder, TileKind::Land, TileNumber(TileKind::Land, n)), DecodeLand);
 }
 
 Result<LoadedTile<ItemTileRecord>> LoadItemTile(const std::string& folder, std::int32_t n) {
-    return Decoded<ItemTileRecord>(ReadRecordBytes(folder, TileKind::Item, OfTile(n), TileNumber(TileKind::Item, n)), DecodeItem);
+    return Decoded<ItemTileRecord>(ReadRecordBytes(folder, TileKind::Item, TileNumber(TileKind::Item, n)), DecodeItem);
 }
 
 Result<LandTileRecord> ReadLandRecord(const std::string& folder, std::int32_t position) {
-    auto tile = Decoded<LandTileRecord>(ReadRecordBytes(folder, TileKind::Land, AtPosition(position), FixedPosition(position)), DecodeLand);
+    auto tile = Decoded<LandTileRecord>(ReadRecordBytes(folder, TileKind::Land, FixedPosition(position)), DecodeLand);
     if (!tile) return tile.error();
     return tile->record;
 }
 
 Result<ItemTileRecord> ReadItemRecord(const std::string& folder, std::int32_t position) {
-    auto tile = Decoded<ItemTileRecord>(ReadRecordBytes(folder, TileKind::Item, AtPosition(position), FixedPosition(position)), DecodeItem);
+    auto tile = Decoded<ItemTileRecord>(ReadRecordBytes(folder, TileKind::Item, FixedPosition(position)), DecodeItem);
     if (!tile) return tile.error();
     return tile->record;
 }

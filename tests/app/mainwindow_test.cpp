@@ -156,13 +156,18 @@ private slots:
             const QString caption = CaptionOf(w);
             if (caption.isEmpty()) continue;
             int room = CaptionRoom(w);
-            if (auto* box = qobject_cast<QCheckBox*>(w); box && box->x() == 8) room -= box->width() - 80;
+            // A left-column box ends where the right column begins: 88 in
+            // "Flags", 112 in the frame of the upper bits.
+            if (auto* box = qobject_cast<QCheckBox*>(w); box && box->x() == 8) {
+                const int rightColumn = box->parentWidget()->objectName() == "Frame1" ? 88 : 112;
+                room -= box->width() - (rightColumn - 8);
+            }
             const int needed = w->fontMetrics().horizontalAdvance(caption);
             if (needed > room) QFAIL(qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3").arg(caption).arg(needed).arg(room)));
             QVERIFY(w->fontMetrics().height() <= std::max(w->height(), 13));
             ++checked;
         }
-        QVERIFY(checked >= 32 + 12 + 3 + 4 + 6);
+        QVERIFY(checked >= 64 + 12 + 3 + 4 + 6);
         // The check-box indicator fits the 13-pixel boxes.
         QVERIFY(Flag(window, 0)->style()->pixelMetric(QStyle::PM_IndicatorHeight) <= 13);
     }
@@ -194,7 +199,7 @@ private slots:
     void tabOrderRunsAsDesigned() {
         FrmMain window;
         QStringList expected{"lstId"};
-        for (int i = 0; i < 32; ++i) expected << QStringLiteral("FlagState(%1)").arg(i);
+        for (int i = 0; i < 64; ++i) expected << QStringLiteral("FlagState(%1)").arg(i);
         for (int i = 0; i < 12; ++i) expected << QStringLiteral("txtValue(%1)").arg(i);
         expected << "txtTileName" << "txtOtherInfo(0)" << "txtOtherInfo(1)" << "txtOtherInfo(2)" << "cmdLoad"
                  << "cmdCompile" << "PicTile" << "cmdLand" << "cmdItem";
