@@ -208,9 +208,19 @@ void FrmMain::FillList(const char* kind, TileKind tileKind) {
     const int count = LayoutOfFolder(NativeFolder(tileDataPath_)).ListedCount(tileKind);
     lstId_->setProperty(kTag, QString::fromLatin1(kind));
     {
-        const QSignalBlocker quiet(lstId_);  // refilling selects nothing and loads nothing
-        lstId_->clear();
-        lstId_->addItems(kNumbers.mid(0, count));
+        // Refilling selects nothing and loads nothing. The numbers already
+        // listed stay: making tens of thousands of entries anew is what a
+        // fill costs.
+        const QSignalBlocker quiet(lstId_);
+        int listed = lstId_->count();
+        if (listed > count) {  // removing rows from the end is slower than a new start
+            lstId_->clear();
+            listed = 0;
+        }
+        if (listed < count) lstId_->addItems(kNumbers.mid(listed, count - listed));
+        lstId_->setCurrentItem(nullptr);
+        lstId_->clearSelection();
+        lstId_->scrollToTop();
     }
 }
 
@@ -294,6 +304,7 @@ void FrmMain::ShowRecordInfo(std::int32_t n, const TileDataLayout& layout, std::
 // word box by the room its 16 digits need.
 void FrmMain::ShowFlagWidth(int bits) {
     const bool wide = bits == 64;
+    if (wide == !frameHighFlags_->isHidden()) return;
     const int wordWidth =
         wide ? txtOtherInfo_[2]->fontMetrics().horizontalAdvance(QStringLiteral("DDDDDDDDDDDDDDDD")) + 8
              : kFlagWordWidth;
