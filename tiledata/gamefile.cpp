@@ -33,6 +33,10 @@ Result<GameFile> OpenFailure(const std::string& path, int err, ErrorKind otherwi
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string ResolveGameFile(const std::string& folder, const std::string& fileName) {
+    return FindGameFile(folder, fileName).value_or(folder + fileName);
+}
+
+std::optional<std::string> FindGameFile(const std::string& folder, const std::string& fileName) {
     const std::string exact = folder + fileName;
     std::error_code ec;
     if (std::filesystem::exists(exact, ec)) return exact;
@@ -52,7 +56,8 @@ std::string ResolveGameFile(const std::string& folder, const std::string& fileNa
         }
     }
     // Two candidates differing only in case: neither is "the" file.
-    return matches == 1 ? found : exact;
+    if (matches != 1) return std::nullopt;
+    return found;
 }
 
 // Only regular files are game files. The open does not block, so that a FIFO
@@ -77,7 +82,10 @@ Result<GameFile> GameFile::Open(const std::string& path, int mode, ErrorKind fai
             return Error{failure, "Cannot open " + Quoted(path) + " " + purpose + ": it is not a regular file."};
         return OpenFailure(path, err, failure, purpose);
     }
-    return GameFile(fd, path, static_cast<std::uint64_t>(st.st_size));
+    const FileIdentity identity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                                static_cast<std::uint64_t>(st.st_size),
+                                std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec};
+    return GameFile(fd, path, identity);
 }
 
 Result<GameFile> GameFile::OpenForReading(const std::string& folder, const std::string& fileName) {
@@ -91,14 +99,14 @@ Result<GameFile> GameFile::OpenForWriting(const std::string& folder, const std::
 }
 
 GameFile::GameFile(GameFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), size_(other.size_) {}
+    : fd_(std::exchange(other.fd_, -1)), path_(std::move(other.path_)), identity_(other.identity_) {}
 
 GameFile& GameFile::operator=(GameFile&& other) noexcept {
     if (this != &other) {
         Close();
         fd_ = std::exchange(other.fd_, -1);
         path_ = std::move(other.path_);
-        size_ = other.size_;
+        identity_ = other.identity_;
     }
     return *this;
 }

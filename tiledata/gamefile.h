@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -16,6 +17,18 @@ namespace tilewright {
 // The path under which `fileName` is found in `folder`: the exact join when it
 // exists, else the single case-insensitive match, else the exact join.
 std::string ResolveGameFile(const std::string& folder, const std::string& fileName);
+// The same path, but nothing when neither the exact name nor a single match exists.
+std::optional<std::string> FindGameFile(const std::string& folder, const std::string& fileName);
+
+// What tells one version of a file from another: the same file has the same
+// device and inode, and a changed one a new size or modification time.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
 
 // A file open for one command, closed when the object goes.
 class GameFile {
@@ -32,7 +45,8 @@ public:
     ~GameFile();
 
     const std::string& path() const { return path_; }
-    std::uint64_t size() const { return size_; }
+    std::uint64_t size() const { return identity_.size; }
+    const FileIdentity& identity() const { return identity_; }
 
     // Reads up to out.size() bytes at the 0-based `offset`; returns how many
     // were read, fewer only at the end of the file.
@@ -47,12 +61,13 @@ public:
 
 private:
     static Result<GameFile> Open(const std::string& path, int mode, ErrorKind failure, const char* purpose);
-    GameFile(int fd, std::string path, std::uint64_t size) : fd_(fd), path_(std::move(path)), size_(size) {}
+    GameFile(int fd, std::string path, const FileIdentity& identity)
+        : fd_(fd), path_(std::move(path)), identity_(identity) {}
     void Close();
 
     int fd_ = -1;
     std::string path_;
-    std::uint64_t size_ = 0;
+    FileIdentity identity_;
 };
 
 // "\"<path>\"" for messages.
