@@ -1,4 +1,5 @@
-// Finding an entry's image in art.mul; shared by the land and item painters.
+// Finding an entry's image in art.mul or in artLegacyMUL.uop; shared by the
+// land and item painters.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +22,18 @@ struct ArtImage {
 // The image of entry `entryNumber`: nothing when the entry has no image or
 // does not start inside art.mul. artidx.mul is closed before art.mul is opened.
 std::optional<ArtImage> OpenArtImage(std::int32_t entryNumber, const std::string& artFolder);
+
+// The path of artLegacyMUL.uop when `artFolder` takes its images from there:
+// it lacks artidx.mul or art.mul (exact name or the single match ignoring
+// case) and holds the container.
+std::optional<std::string> ArtContainerPath(const std::string& artFolder);
+
+// The bytes of image `entryNumber` in the container at `containerPath`, or
+// nothing when it holds no such entry or the entry or container is broken. The
+// container's table is read at the first call and kept until the file changes;
+// a broken table is noted for TakeArtContainerProblem(`artFolder`).
+std::optional<std::vector<std::uint8_t>> ReadContainerImage(const std::string& containerPath, std::int32_t entryNumber,
+                                                            const std::string& artFolder);
 
 // An item image read from art.mul on demand into one buffer that starts at the
 // image's first byte and at least doubles whenever a field lies past it, so a

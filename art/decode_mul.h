@@ -1,6 +1,8 @@
 // Decode_Mul: finds a tile's picture through artidx.mul, decodes it from
-// art.mul and paints it pixel by pixel onto a PixelSurface. The art files are
-// only read, and are closed again before each call returns.
+// art.mul and paints it pixel by pixel onto a PixelSurface. A folder without
+// those two files but with artLegacyMUL.uop has its pictures read from there.
+// The art files are only read, and are closed again before each call returns;
+// only the container's table of entries is kept between calls.
 #pragma once
 
 #include <cstddef>
@@ -78,10 +80,16 @@ void PaintItemImage(PixelSurface& surface, std::span<const std::uint8_t> image);
 // Paints land image `entryNumber` (the record's TextureId) as a 44 x 44 diamond.
 // An entry without an image (Lookup -1) paints nothing and leaves art.mul
 // unopened. A negative entry number or Lookup, an entry or image past the end
-// of its file and a file that cannot be read are taken the same way.
+// of its file and a file that cannot be read are taken the same way, and so
+// are an entry the container does not hold and a broken entry or container.
 void DrawLandArt(PixelSurface& surface, std::int32_t entryNumber, const std::string& artFolder);
 // Paints the run-length encoded image of item `itemNumber` (entry 16384 + n),
 // with the rules of PaintItemImage and the no-image cases of DrawLandArt.
 void DrawItemArt(PixelSurface& surface, std::int32_t itemNumber, const std::string& artFolder);
+
+// What is wrong with the art container of `artFolder`, in words naming the
+// file, when the painters found it unusable since the last call; otherwise
+// nothing. So a broken container is told once, not at every picture.
+std::optional<std::string> TakeArtContainerProblem(const std::string& artFolder);
 
 }  // namespace tilewright::Decode_Mul

@@ -95,6 +95,11 @@ void PaintItemImage(PixelSurface& surface, std::span<const std::uint8_t> image) 
 void DrawItemArt(PixelSurface& surface, std::int32_t itemNumber, const std::string& artFolder) {
     const std::int64_t entry = std::int64_t{kItemArtBase} + itemNumber;
     if (entry > INT32_MAX) return;
+    if (const auto container = ArtContainerPath(artFolder)) {
+        if (const auto image = ReadContainerImage(*container, static_cast<std::int32_t>(entry), artFolder))
+            PaintItemImage(surface, *image);
+        return;
+    }
     const auto art = OpenArtImage(static_cast<std::int32_t>(entry), artFolder);
     if (!art) return;
     ArtFileWindow window(*art);

@@ -19,6 +19,10 @@ void PaintLandImage(PixelSurface& surface, std::span<const std::uint8_t> image) 
 }
 
 void DrawLandArt(PixelSurface& surface, std::int32_t entryNumber, const std::string& artFolder) {
+    if (const auto container = ArtContainerPath(artFolder)) {
+        if (const auto image = ReadContainerImage(*container, entryNumber, artFolder)) PaintLandImage(surface, *image);
+        return;
+    }
     std::array<std::uint8_t, kLandImageSize> image{};
     {
         const auto art = OpenArtImage(entryNumber, artFolder);
