@@ -1,5 +1,6 @@
 #include "artfilebuilder.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "bytes.h"
@@ -84,6 +85,15 @@ void ArtFileBuilder::SetIndexEntry(std::int32_t entry, const Decode_Mul::ArtInde
     const auto n = static_cast<std::size_t>(entry);
     if (n >= index_.size()) index_.resize(n + 1);
     index_[n] = fields;
+}
+
+std::optional<std::vector<std::uint8_t>> ArtFileBuilder::Image(std::int32_t entry) const {
+    if (entry < 0 || entry >= entryCount()) return std::nullopt;
+    const Decode_Mul::ArtIndexEntry& e = index_[static_cast<std::size_t>(entry)];
+    if (e.Lookup < 0 || e.Length < 0 || static_cast<std::size_t>(e.Lookup) > art_.size()) return std::nullopt;
+    const auto begin = art_.begin() + e.Lookup;
+    const auto length = std::min<std::size_t>(static_cast<std::size_t>(e.Length), art_.size() - static_cast<std::size_t>(e.Lookup));
+    return std::vector<std::uint8_t>(begin, begin + static_cast<std::ptrdiff_t>(length));
 }
 
 std::vector<std::uint8_t> ArtFileBuilder::IndexBytes() const {

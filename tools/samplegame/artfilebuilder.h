@@ -49,6 +49,8 @@ public:
     void SetIndexEntry(std::int32_t entry, const Decode_Mul::ArtIndexEntry& fields);
 
     std::int32_t entryCount() const { return static_cast<std::int32_t>(index_.size()); }
+    // The `Length` bytes at `Lookup` of an entry that has an image, as far as art.mul holds them.
+    std::optional<std::vector<std::uint8_t>> Image(std::int32_t entry) const;
     std::vector<std::uint8_t> IndexBytes() const;
     const std::vector<std::uint8_t>& ArtBytes() const { return art_; }
 

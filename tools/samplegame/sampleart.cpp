@@ -137,6 +137,23 @@ ArtFileBuilder BuildSampleArt() {
     return art;
 }
 
-Status WriteSampleArt(const std::string& folder) { return BuildSampleArt().WriteTo(folder); }
+ArtContainerBuilder BuildSampleArtContainer() {
+    const ArtFileBuilder art = BuildSampleArt();
+    ArtContainerBuilder container;
+    for (std::int32_t e = 0; e < art.entryCount(); ++e) {
+        if (e % 1500 == 700) container.AddUnused();
+        const auto image = art.Image(e);
+        if (!image) continue;
+        const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(e) ^ 0x5BD1E995u);
+        container.Add(e, *image, {h % 3 != 0, e % 5 == 0 ? 12u + h % 20 : 0u});
+    }
+    for (int i = 0; i < 5; ++i) container.AddUnused();
+    return container;
+}
+
+Status WriteSampleArt(const std::string& folder, SampleArtForm form) {
+    if (form == SampleArtForm::Container) return BuildSampleArtContainer().WriteTo(folder);
+    return BuildSampleArt().WriteTo(folder);
+}
 
 }  // namespace tilewright::sample

@@ -1,4 +1,5 @@
-// The synthetic art of the sample game: a full-size artidx.mul and art.mul
+// The synthetic art of the sample game: a full-size artidx.mul and art.mul (or
+// the same images in artLegacyMUL.uop)
 // whose land diamonds and item pictures are made procedurally (gradients,
 // stripes, checkers, discs, rings, frames), so they are easy to tell apart
 // on screen. Every run writes the same bytes.
@@ -8,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "artcontainerbuilder.h"
 #include "artfilebuilder.h"
 #include "error.h"
 
@@ -25,7 +27,12 @@ std::optional<LandColours> SampleLandImage(std::int32_t entry);
 std::optional<ItemGrid> SampleItemImage(std::int32_t itemNumber);
 
 ArtFileBuilder BuildSampleArt();
-// Writes `folder` + "artidx.mul" and `folder` + "art.mul".
-Status WriteSampleArt(const std::string& folder);
+// The same images as one container: about two in three compressed, every
+// fifth entry behind a data header, unused records now and then, 1000 records a block.
+ArtContainerBuilder BuildSampleArtContainer();
+
+enum class SampleArtForm { Mul, Container };
+// Writes `folder` + "artidx.mul" and `folder` + "art.mul", or `folder` + "artLegacyMUL.uop".
+Status WriteSampleArt(const std::string& folder, SampleArtForm form = SampleArtForm::Mul);
 
 }  // namespace tilewright::sample

@@ -6,9 +6,9 @@
 
 namespace tilewright::sample {
 
-Status WriteSampleGame(const std::string& folder, const TileDataLayout& layout) {
+Status WriteSampleGame(const std::string& folder, const TileDataLayout& layout, SampleArtForm art) {
     if (Status tiles = WriteWholeFile(folder + kTileDataFileName, BuildSampleTileData(layout)); !tiles) return tiles;
-    return WriteSampleArt(folder);
+    return WriteSampleArt(folder, art);
 }
 
 }  // namespace tilewright::sample
