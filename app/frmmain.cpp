@@ -236,6 +236,8 @@ void FrmMain::OnTileSelected() {
             ShowLandTile(n);
         else
             ShowItemTile(n);
+        if (const auto problem = Decode_Mul::TakeArtContainerProblem(NativeFolder(artPath_)))
+            ShowMessage(QString::fromStdString(*problem));
     } catch (const std::exception& e) {
         ShowLoadFailure(QStringLiteral("Tile %1 could not be shown: %2").arg(n).arg(e.what()));
     }

@@ -1,5 +1,6 @@
 // The picture area after a load, compared point by point with a picture
 // worked out from the fixture's colours alone, background included.
+#include "artcontainerbuilder.h"
 #include "artfilebuilder.h"
 #include "picturearea.h"
 #include "support/tempfolder.h"
@@ -86,6 +87,37 @@ private slots:
             SelectRow(window, row);
             CompareImages(picture->backBuffer(), blank);
         }
+    }
+
+    // A folder with artLegacyMUL.uop instead of the .mul pair paints alike; a
+    // broken container is told once, not at every selection.
+    void containerPicturesArePaintedAndABrokenOneIsToldOnce() {
+        TempFolder uop;
+        QVERIFY(std::filesystem::copy_file(folder_.file("TileData.mul"), uop.file("TileData.mul")));
+        sample::ArtFileBuilder art;
+        art.SetLand(7, land_);
+        art.SetItem(5, item_);
+        QVERIFY(sample::ContainerOfArt(art, [](std::int32_t e) { return sample::ContainerEntryForm{e == 7, 9}; })
+                    .WriteTo(uop.path()).ok());
+        FrmMain window;
+        window.show();
+        SetFolders(window, QString::fromStdString(uop.path()), QString::fromStdString(uop.path()));
+        auto* picture = Control<PictureArea>(window, "PicTile");
+        const QSize size = picture->backBuffer().size();
+        Button(window, "cmdLand")->click();
+        SelectRow(window, 3);
+        CompareImages(picture->backBuffer(), ExpectedBuffer(size, picture->background(), sample::ExpectedLandPicture(land_)));
+        Button(window, "cmdItem")->click();
+        SelectRow(window, 5);
+        CompareImages(picture->backBuffer(), ExpectedBuffer(size, picture->background(), sample::ExpectedItemPicture(item_)));
+
+        QVERIFY(sample::WriteWholeFile(uop.file("artLegacyMUL.uop"), {'M', 'Y', 'P'}).ok());
+        const auto boxes = CatchMessageBoxes([&] {
+            for (int row : {4, 5, 6}) SelectRow(window, row);
+        });
+        QCOMPARE(boxes.size(), std::size_t{1});
+        QVERIFY2(boxes[0].text.contains(QString::fromStdString(uop.file("artLegacyMUL.uop"))), qPrintable(boxes[0].text));
+        QVERIFY(!OtherInfo(window, 0)->text().isEmpty());  // the record is still on show
     }
 
     void theScreenShowsTheBufferAfterTheLoad() {
