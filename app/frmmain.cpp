@@ -15,6 +15,7 @@
 #include "applicationlook.h"
 #include "decode_mul.h"
 #include "flagboxes.h"
+#include "frmfind.h"
 #include "frmpath.h"
 #include "picturearea.h"
 #include "tilecompiler.h"
@@ -98,6 +99,7 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
         artPath_ = defaults.artFolder();
         tileDataPath_ = defaults.tileDataFolder();
     }
+    new FrmFind(*this);
 }
 
 FrmMain::~FrmMain() = default;
@@ -194,6 +196,22 @@ void FrmMain::ShowCentred() {
         move(frame.topLeft());
     }
     show();
+}
+
+FrmMain::ListState FrmMain::listState() const {
+    const QList<QListWidgetItem*> selected = lstId_->selectedItems();
+    return {lstId_->property(kTag).toString(), lstId_->count(),
+            selected.isEmpty() ? std::nullopt : std::optional<int>(lstId_->row(selected.first()))};
+}
+
+void FrmMain::SelectEntry(int row) {
+    QListWidgetItem* item = lstId_->item(row);
+    if (!item) return;
+    lstId_->scrollToItem(item);
+    if (item->isSelected())
+        OnTileSelected();
+    else
+        lstId_->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
 }
 
 // The numbers on offer follow the layout of the file as it is now; only its

@@ -40,6 +40,18 @@ public:
         tileDataPath_ = tileDataFolder;
     }
 
+    // What the find dialog searches: the list's kind ("land", "item", or
+    // empty before the first fill), its entry count and its selected entry.
+    struct ListState {
+        QString kind;
+        int count = 0;
+        std::optional<int> selected;
+    };
+    ListState listState() const;
+    // Selects entry `row` and loads its tile, as a click on it would: also
+    // when it is selected already.
+    void SelectEntry(int row);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -23,7 +23,7 @@ private slots:
             {"frmMain", "Tile Info"},    {"Frame1", "Flags"},          {"Frame2", "Values"},
             {"Frame5", "Tile Name"},     {"Frame3", "Picture Viewer"}, {"Frame4", "Other Info"},
             {"txtTileName", "Tile Name"}, {"txtOtherInfo(0)", "Offset :"}, {"txtOtherInfo(1)", "Size (in hex) :"},
-            {"txtOtherInfo(2)", "Flag (in hex) :"},
+            {"txtOtherInfo(2)", "Flag (in hex) :"}, {"txtFind", "Name or number :"},
         };
         for (const auto& [name, caption] : named) QCOMPARE(Announced(Control<QWidget>(window, name)), QString(caption));
 

@@ -82,20 +82,24 @@ private slots:
     }
 
     // The dialog's centre lies on the main window's centre, wherever that
-    // stands; both frames count, as the user sees them.
+    // stands; both frames count, as the user sees them. Where no window
+    // manager runs the main window has no frame either.
     void theDialogOpensCentredOnTheMainWindow() {
-        FrmMain window;
-        window.show();
-        for (const QPoint at : {QPoint(0, 0), QPoint(37, 91), QPoint(400, 250)}) {
-            window.move(at);
-            QRect dialogFrame;
-            WithModalDialog([&] { Button(window, "cmdLoad")->click(); },
-                            [&](QWidget* dialog) {
-                                dialogFrame = dialog->frameGeometry();
-                                dialog->findChild<QPushButton*>("cmdClose")->click();
-                            });
-            const QString offCentre = OffCentre(dialogFrame, window.frameGeometry());
-            QVERIFY2(offCentre.isEmpty(), qPrintable(offCentre));
+        for (const bool frame : {true, false}) {
+            FrmMain window;
+            if (!frame) window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+            window.show();
+            for (const QPoint at : {QPoint(0, 0), QPoint(37, 91), QPoint(400, 250)}) {
+                window.move(at);
+                QRect dialogFrame;
+                WithModalDialog([&] { Button(window, "cmdLoad")->click(); },
+                                [&](QWidget* dialog) {
+                                    dialogFrame = dialog->frameGeometry();
+                                    dialog->findChild<QPushButton*>("cmdClose")->click();
+                                });
+                const QString offCentre = OffCentre(dialogFrame, window.frameGeometry());
+                QVERIFY2(offCentre.isEmpty(), qPrintable(offCentre));
+            }
         }
     }
 
