@@ -22,6 +22,7 @@ private slots:
         const std::pair<const char*, const char*> named[] = {
             {"frmMain", "Tile Info"},    {"Frame1", "Flags"},          {"Frame2", "Values"},
             {"Frame5", "Tile Name"},     {"Frame3", "Picture Viewer"}, {"Frame4", "Other Info"},
+            {"Frame6", "Flags 32 - 63"},
             {"txtTileName", "Tile Name"}, {"txtOtherInfo(0)", "Offset :"}, {"txtOtherInfo(1)", "Size (in hex) :"},
             {"txtOtherInfo(2)", "Flag (in hex) :"}, {"txtFind", "Name or number :"},
         };
