@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "artimage.h"
 #include "bytes.h"
@@ -17,6 +19,12 @@ std::optional<ArtIndexEntry> ReadArtIndexEntry(std::int32_t entryNumber, const s
     const std::span<const std::uint8_t, kArtIndexEntrySize> bytes(raw);
     return ArtIndexEntry{ReadI32LE(bytes.subspan<0, 4>()), ReadI32LE(bytes.subspan<4, 4>()),
                          ReadI32LE(bytes.subspan<8, 4>())};
+}
+
+Result<std::int32_t> ArtEntryCount(const std::string& artFolder) {
+    auto index = GameFile::OpenForReading(artFolder, kArtIndexFileName);
+    if (!index) return index.error();
+    return static_cast<std::int32_t>(std::min<std::uint64_t>(index->size() / kArtIndexEntrySize, INT32_MAX));
 }
 
 std::optional<ArtImage> OpenArtImage(std::int32_t entryNumber, const std::string& artFolder) {

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "error.h"
 #include "pixelsurface.h"
 
 namespace tilewright::Decode_Mul {
@@ -40,6 +41,9 @@ struct ArtIndexEntry {
 // Entry `entryNumber` of `artFolder` + "artidx.mul"; nothing when the file
 // cannot be read or the entry does not lie wholly inside it.
 std::optional<ArtIndexEntry> ReadArtIndexEntry(std::int32_t entryNumber, const std::string& artFolder);
+// How many entries the art of `artFolder` holds: entries 0 to the count less
+// one may have an image. An error names the file when it cannot be opened.
+Result<std::int32_t> ArtEntryCount(const std::string& artFolder);
 
 // A 1-5-5-5 art colour to red + 256 * green + 65536 * blue, each channel
 // scaled to 0..255 rounding to nearest; bit 15 is ignored.

@@ -62,6 +62,7 @@ void PaintItemImage(PixelSurface& surface, ImageBytes& image) {
     const auto rowCount = static_cast<std::size_t>(height);
     const auto table = image.Get(kHeaderSize, 2 * rowCount);
     if (!table) return;
+    surface.BeginPicture(width, height);
     // Copied out: the span does not outlive the next read.
     std::vector<std::uint16_t> rowOffsets(rowCount);
     for (std::size_t r = 0; r < rowCount; ++r) rowOffsets[r] = ReadU16LE(table->subspan(2 * r).first<2>());

@@ -8,6 +8,7 @@ namespace tilewright::Decode_Mul {
 void PaintLandImage(PixelSurface& surface, std::span<const std::uint8_t> image) {
     if (image.size() < kLandImageSize) return;
     const auto pixels = image.first<kLandImageSize>();
+    surface.BeginPicture(kLandImageSide, kLandImageSide);
     std::size_t k = 0;
     auto paintRow = [&](int i, int y) {
         // Row y holds 2 * (i + 1) pixels centred on the line between x 21 and 22.

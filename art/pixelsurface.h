@@ -11,6 +11,10 @@ class PixelSurface {
 public:
     virtual ~PixelSurface() = default;
     virtual void SetPixel(int x, int y, std::uint32_t colour) = 0;
+    // Told before the first point how large the picture is: 44 x 44 for a
+    // land image, ImageWidth x ImageHeight for an item image. A surface of
+    // its own fixed size has no use for it.
+    virtual void BeginPicture(int /*width*/, int /*height*/) {}
 };
 
 }  // namespace tilewright::Decode_Mul

@@ -3,7 +3,7 @@
 tilewright_ensure_packages() {
   local wanted=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
                 fonts-liberation2 clang libclang-rt-14-dev libcli11-dev libcsv-dev
-                nlohmann-json3-dev desktop-file-utils zlib1g-dev "$@")
+                nlohmann-json3-dev desktop-file-utils zlib1g-dev libspng-dev "$@")
   local missing=()
   for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,158 @@
+#include "artexport.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "decode_mul.h"
+#include "gamefile.h"
+#include "pngencoder.h"
+
+namespace tilewright {
+namespace {
+
+using Decode_Mul::ArtKind;
+
+const char* KindName(ArtKind kind) { return kind == ArtKind::Land ? "land" : "item"; }
+
+Error WriteError(const std::string& path, int err) {
+    return Error{ErrorKind::FileUnwritable, "Cannot write " + Quoted(path) + ": " + std::strerror(err) + "."};
+}
+
+// A picture is not game data: no flush to disk, but never a partial file left behind.
+Status WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return WriteError(path, errno);
+    std::size_t written = 0;
+    int err = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            err = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0) return {};
+    ::unlink(path.c_str());
+    return WriteError(path, err);
+}
+
+// How many ids of `kind` the art's `entryCount` entries hold: land entries
+// come first, items from entry 16384 on.
+std::int32_t IdCount(ArtKind kind, std::int32_t entryCount) {
+    return kind == ArtKind::Land ? std::min(entryCount, Decode_Mul::kItemArtBase)
+                                 : std::max(entryCount - Decode_Mul::kItemArtBase, 0);
+}
+
+// The PNG of one entry, or nothing when it has no picture.
+Result<std::optional<std::vector<std::uint8_t>>> EntryPng(const std::string& artFolder, ArtKind kind, std::int32_t id) {
+    const auto picture = Decode_Mul::RenderArt(kind, id, artFolder);
+    if (!picture) return std::optional<std::vector<std::uint8_t>>{};
+    auto png = EncodePng(*picture);
+    if (!png) return png.error();
+    return std::optional(std::move(png).value());
+}
+
+struct Job {
+    ArtKind kind;
+    std::int32_t id;
+};
+
+}  // namespace
+
+std::string ArtPictureFileName(ArtKind kind, std::int32_t id) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%s-%05d.png", KindName(kind), static_cast<int>(id));
+    return name;
+}
+
+Status ExportArtPicture(const std::string& artFolder, ArtKind kind, std::int32_t id, const std::string& outPath) {
+    const auto entryCount = Decode_Mul::ArtEntryCount(artFolder);
+    if (!entryCount) return entryCount.error();
+    const std::string entry = std::string(KindName(kind)) + " " + std::to_string(id);
+    if (id < 0 || id >= IdCount(kind, *entryCount))
+        return Error{ErrorKind::OutOfBounds, "The art in " + Quoted(artFolder) + " holds no " + entry + "."};
+    auto png = EntryPng(artFolder, kind, id);
+    if (!png) return png.error();
+    if (!*png)
+        return Error{ErrorKind::InvalidValue, "The art in " + Quoted(artFolder) + " has no picture for " + entry + "."};
+    return WriteFile(outPath, **png);
+}
+
+Result<ArtExportSummary> ExportAllArt(const std::string& artFolder, const std::string& outFolder,
+                                      const ArtExportOptions& options) {
+    const auto entryCount = Decode_Mul::ArtEntryCount(artFolder);
+    if (!entryCount) return entryCount.error();
+    std::error_code ec;
+    std::filesystem::create_directories(outFolder, ec);
+    if (ec) return Error{ErrorKind::FileUnwritable, "Cannot create the folder " + Quoted(outFolder) + ": " + ec.message() + "."};
+
+    std::vector<Job> jobs;
+    for (ArtKind kind : {ArtKind::Land, ArtKind::Item}) {
+        if (!(kind == ArtKind::Land ? options.land : options.items)) continue;
+        for (std::int32_t id = 0; id < IdCount(kind, *entryCount); ++id) jobs.push_back({kind, id});
+    }
+
+    std::atomic<std::size_t> next{0}, done{0}, landPictures{0}, itemPictures{0};
+    std::atomic<bool> failed{false};
+    std::optional<Error> firstError;
+    std::mutex mutex;
+    std::condition_variable finished;
+    unsigned running = 0;
+
+    auto work = [&] {
+        for (std::size_t i; !failed && (i = next++) < jobs.size(); ++done) {
+            const Job job = jobs[i];
+            auto png = EntryPng(artFolder, job.kind, job.id);
+            Status written;
+            if (png && *png) written = WriteFile((std::filesystem::path(outFolder) / ArtPictureFileName(job.kind, job.id)).string(), **png);
+            if (!png || !written) {
+                const std::lock_guard lock(mutex);
+                if (!firstError) firstError = png ? written.error() : png.error();
+                failed = true;
+            } else if (*png) {
+                ++(job.kind == ArtKind::Land ? landPictures : itemPictures);
+            }
+        }
+        const std::lock_guard lock(mutex);
+        --running;
+        finished.notify_all();
+    };
+
+    const unsigned cores = options.threads ? options.threads : std::max(1u, std::thread::hardware_concurrency());
+    const auto threadCount = static_cast<unsigned>(std::clamp<std::size_t>(jobs.size(), 1, cores));
+    std::vector<std::jthread> threads;
+    running = threadCount;
+    for (unsigned t = 0; t < threadCount; ++t) threads.emplace_back(work);
+    {
+        std::unique_lock lock(mutex);
+        while (running > 0) {
+            finished.wait_for(lock, std::chrono::milliseconds(100));
+            if (options.progress) {
+                lock.unlock();
+                options.progress(std::min(done.load(), jobs.size()), jobs.size());
+                lock.lock();
+            }
+        }
+    }
+    threads.clear();
+    if (firstError) return *firstError;
+    return ArtExportSummary{landPictures, itemPictures};
+}
+
+}  // namespace tilewright
