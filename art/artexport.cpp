@@ -23,9 +23,7 @@
 namespace tilewright {
 namespace {
 
-using Decode_Mul::ArtKind;
-
-const char* KindName(ArtKind kind) { return kind == ArtKind::Land ? "land" : "item"; }
+const char* KindName(TileKind kind) { return kind == TileKind::Land ? "land" : "item"; }
 
 Error WriteError(const std::string& path, int err) {
     return Error{ErrorKind::FileUnwritable, "Cannot write " + Quoted(path) + ": " + std::strerror(err) + "."};
@@ -54,13 +52,13 @@ Status WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes
 
 // How many ids of `kind` the art's `entryCount` entries hold: land entries
 // come first, items from entry 16384 on.
-std::int32_t IdCount(ArtKind kind, std::int32_t entryCount) {
-    return kind == ArtKind::Land ? std::min(entryCount, Decode_Mul::kItemArtBase)
+std::int32_t IdCount(TileKind kind, std::int32_t entryCount) {
+    return kind == TileKind::Land ? std::min(entryCount, Decode_Mul::kItemArtBase)
                                  : std::max(entryCount - Decode_Mul::kItemArtBase, 0);
 }
 
 // The PNG of one entry, or nothing when it has no picture.
-Result<std::optional<std::vector<std::uint8_t>>> EntryPng(const std::string& artFolder, ArtKind kind, std::int32_t id) {
+Result<std::optional<std::vector<std::uint8_t>>> EntryPng(const std::string& artFolder, TileKind kind, std::int32_t id) {
     const auto picture = Decode_Mul::RenderArt(kind, id, artFolder);
     if (!picture) return std::optional<std::vector<std::uint8_t>>{};
     auto png = EncodePng(*picture);
@@ -69,19 +67,19 @@ Result<std::optional<std::vector<std::uint8_t>>> EntryPng(const std::string& art
 }
 
 struct Job {
-    ArtKind kind;
+    TileKind kind;
     std::int32_t id;
 };
 
 }  // namespace
 
-std::string ArtPictureFileName(ArtKind kind, std::int32_t id) {
+std::string ArtPictureFileName(TileKind kind, std::int32_t id) {
     char name[32];
     std::snprintf(name, sizeof name, "%s-%05d.png", KindName(kind), static_cast<int>(id));
     return name;
 }
 
-Status ExportArtPicture(const std::string& artFolder, ArtKind kind, std::int32_t id, const std::string& outPath) {
+Status ExportArtPicture(const std::string& artFolder, TileKind kind, std::int32_t id, const std::string& outPath) {
     const auto entryCount = Decode_Mul::ArtEntryCount(artFolder);
     if (!entryCount) return entryCount.error();
     const std::string entry = std::string(KindName(kind)) + " " + std::to_string(id);
@@ -103,8 +101,8 @@ Result<ArtExportSummary> ExportAllArt(const std::string& artFolder, const std::s
     if (ec) return Error{ErrorKind::FileUnwritable, "Cannot create the folder " + Quoted(outFolder) + ": " + ec.message() + "."};
 
     std::vector<Job> jobs;
-    for (ArtKind kind : {ArtKind::Land, ArtKind::Item}) {
-        if (!(kind == ArtKind::Land ? options.land : options.items)) continue;
+    for (TileKind kind : {TileKind::Land, TileKind::Item}) {
+        if (!(kind == TileKind::Land ? options.land : options.items)) continue;
         for (std::int32_t id = 0; id < IdCount(kind, *entryCount); ++id) jobs.push_back({kind, id});
     }
 
@@ -126,7 +124,7 @@ Result<ArtExportSummary> ExportAllArt(const std::string& artFolder, const std::s
                 if (!firstError) firstError = png ? written.error() : png.error();
                 failed = true;
             } else if (*png) {
-                ++(job.kind == ArtKind::Land ? landPictures : itemPictures);
+                ++(job.kind == TileKind::Land ? landPictures : itemPictures);
             }
         }
         const std::lock_guard lock(mutex);

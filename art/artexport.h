@@ -13,13 +13,13 @@
 namespace tilewright {
 
 // "land-00042.png", "item-16382.png": five digits at least, zero-padded.
-std::string ArtPictureFileName(Decode_Mul::ArtKind kind, std::int32_t id);
+std::string ArtPictureFileName(TileKind kind, std::int32_t id);
 
 // Writes the picture of land entry or item `id` of `artFolder` as a PNG to
 // `outPath`. Fails naming the file when the art index cannot be read, when
 // the art holds no such entry or the entry no picture, or when the PNG
 // cannot be written (a partly written file is removed).
-Status ExportArtPicture(const std::string& artFolder, Decode_Mul::ArtKind kind, std::int32_t id,
+Status ExportArtPicture(const std::string& artFolder, TileKind kind, std::int32_t id,
                         const std::string& outPath);
 
 struct ArtExportOptions {

@@ -4,9 +4,9 @@
 
 namespace tilewright::Decode_Mul {
 
-std::optional<RgbaImage> RenderArt(ArtKind kind, std::int32_t id, const std::string& artFolder) {
+std::optional<RgbaImage> RenderArt(TileKind kind, std::int32_t id, const std::string& artFolder) {
     RgbaSurface surface;
-    if (kind == ArtKind::Land)
+    if (kind == TileKind::Land)
         DrawLandArt(surface, id, artFolder);
     else
         DrawItemArt(surface, id, artFolder);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "rgbasurface.h"
+#include "tiledatalayout.h"
 
 namespace tilewright::Decode_Mul {
 
@@ -15,6 +16,6 @@ enum class ArtKind { Land, Item };
 // id, ImageWidth x ImageHeight), through DrawLandArt or DrawItemArt. Nothing
 // when the entry has no image, when its image paints no point inside its own
 // size, or when that size is beyond RgbaSurface::kMostPoints.
-std::optional<RgbaImage> RenderArt(ArtKind kind, std::int32_t id, const std::string& artFolder);
+std::optional<RgbaImage> RenderArt(TileKind kind, std::int32_t id, const std::string& artFolder);
 
 }  // namespace tilewright::Decode_Mul

@@ -17,7 +17,6 @@
 namespace {
 
 using namespace tilewright;
-using Decode_Mul::ArtKind;
 using Clock = std::chrono::steady_clock;
 
 // The sample art and a folder for the pictures, removed at exit.
@@ -56,8 +55,8 @@ void BM_PaintAndEncodeEveryEntry(benchmark::State& state) {
     const std::string& art = TheFolders().art();
     double paint = 0, encode = 0, pictures = 0, bytes = 0;
     for (auto _ : state) {
-        for (ArtKind kind : {ArtKind::Land, ArtKind::Item}) {
-            const std::int32_t count = kind == ArtKind::Land ? sample::kSampleLandCount : sample::kSampleItemCount;
+        for (TileKind kind : {TileKind::Land, TileKind::Item}) {
+            const std::int32_t count = kind == TileKind::Land ? sample::kSampleLandCount : sample::kSampleItemCount;
             for (std::int32_t id = 0; id < count; ++id) {
                 const auto t0 = Clock::now();
                 const auto picture = Decode_Mul::RenderArt(kind, id, art);

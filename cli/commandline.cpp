@@ -9,8 +9,7 @@ namespace {
 
 // Every command of the program, in the order --help lists them.
 void AddCommands(CLI::App& app, CommandContext& context) {
-    (void)app;
-    (void)context;
+    AddArtCommand(app, context);
 }
 
 }  // namespace

@@ -9,6 +9,6 @@
 
 namespace tilewright::cli {
 
-// (one line per command)
+void AddArtCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace tilewright::cli

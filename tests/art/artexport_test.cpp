@@ -14,7 +14,6 @@
 namespace tilewright::arttest {
 namespace {
 
-using Decode_Mul::ArtKind;
 using Decode_Mul::RgbaImage;
 using sample::ArtFileBuilder;
 using sample::ExpectedItemPicture;
@@ -80,7 +79,7 @@ TEST_F(ArtExport, PicturesReadBackAsTheWindowPaintsThem) {
     for (std::size_t i = 0; i < items.size(); ++i) art.SetItem(static_cast<std::int32_t>(i), items[i].grid);
     Write(art);
 
-    ASSERT_TRUE(ExportArtPicture(art_.path(), ArtKind::Land, 7, Out("land.png")).ok());
+    ASSERT_TRUE(ExportArtPicture(art_.path(), TileKind::Land, 7, Out("land.png")).ok());
     const auto landPicture = DecodePngFile(Out("land.png"));
     ASSERT_TRUE(landPicture);
     EXPECT_EQ(PictureDifference(*landPicture, 44, 44, ExpectedLandPicture(land)), "");
@@ -88,7 +87,7 @@ TEST_F(ArtExport, PicturesReadBackAsTheWindowPaintsThem) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         SCOPED_TRACE(items[i].what);
         const std::string path = Out("item" + std::to_string(i) + ".png");
-        ASSERT_TRUE(ExportArtPicture(art_.path(), ArtKind::Item, static_cast<std::int32_t>(i), path).ok());
+        ASSERT_TRUE(ExportArtPicture(art_.path(), TileKind::Item, static_cast<std::int32_t>(i), path).ok());
         const auto picture = DecodePngFile(path);
         ASSERT_TRUE(picture);
         EXPECT_EQ(PictureDifference(*picture, items[i].grid.width, items[i].grid.height, ExpectedItemPicture(items[i].grid)), "");
@@ -101,7 +100,7 @@ TEST_F(ArtExport, PointsOutsideTheHeaderSizeAreLeftOut) {
     ArtFileBuilder art;
     art.SetRawImage(Decode_Mul::kItemArtBase, Concat(Words({0, 0, 2, 1, 0}), Words({1, 3, 0x7C00, 0x03E0, 0x001F, 0, 0})));
     Write(art);
-    ASSERT_TRUE(ExportArtPicture(art_.path(), ArtKind::Item, 0, Out("p.png")).ok());
+    ASSERT_TRUE(ExportArtPicture(art_.path(), TileKind::Item, 0, Out("p.png")).ok());
     const auto picture = DecodePngFile(Out("p.png"));
     ASSERT_TRUE(picture);
     EXPECT_EQ(PictureDifference(*picture, 2, 1, {{1, 0, Rgb(0x7C00)}}), "");
@@ -109,7 +108,7 @@ TEST_F(ArtExport, PointsOutsideTheHeaderSizeAreLeftOut) {
 
 struct RefusalCase {
     const char* what;
-    ArtKind kind;
+    TileKind kind;
     std::int32_t id;
     const char* messagePart;
 };
@@ -124,13 +123,13 @@ TEST_F(ArtExport, RefusesEntriesWithoutAPictureNamingTheArtFolder) {
                     Concat(Concat(Words({0, 0, 5000, 5000}), std::vector<std::uint8_t>(10000, 0)), Words({0, 1, 0x7C00, 0, 0})));
     Write(art);
     const RefusalCase cases[] = {
-        {"no image", ArtKind::Land, 1, "has no picture for land 1"},
-        {"paints no point", ArtKind::Item, 1, "has no picture for item 1"},
-        {"no size", ArtKind::Item, 2, "has no picture for item 2"},
-        {"too large", ArtKind::Item, 3, "has no picture for item 3"},
-        {"land past 16383", ArtKind::Land, 16384, "holds no land 16384"},
-        {"item past the index", ArtKind::Item, 4, "holds no item 4"},
-        {"negative", ArtKind::Item, -1, "holds no item -1"},
+        {"no image", TileKind::Land, 1, "has no picture for land 1"},
+        {"paints no point", TileKind::Item, 1, "has no picture for item 1"},
+        {"no size", TileKind::Item, 2, "has no picture for item 2"},
+        {"too large", TileKind::Item, 3, "has no picture for item 3"},
+        {"land past 16383", TileKind::Land, 16384, "holds no land 16384"},
+        {"item past the index", TileKind::Item, 4, "holds no item 4"},
+        {"negative", TileKind::Item, -1, "holds no item -1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -143,7 +142,7 @@ TEST_F(ArtExport, RefusesEntriesWithoutAPictureNamingTheArtFolder) {
 }
 
 TEST_F(ArtExport, FileErrorsNameTheFile) {
-    const Status noArt = ExportArtPicture(art_.path(), ArtKind::Land, 0, Out("x.png"));
+    const Status noArt = ExportArtPicture(art_.path(), TileKind::Land, 0, Out("x.png"));
     ASSERT_FALSE(noArt.ok());
     EXPECT_EQ(noArt.error().kind, ErrorKind::FileMissing);
     EXPECT_NE(noArt.error().message.find("artidx.mul"), std::string::npos);
@@ -152,7 +151,7 @@ TEST_F(ArtExport, FileErrorsNameTheFile) {
     art.SetLand(0, *sample::SampleLandImage(1));
     Write(art);
     const std::string unwritable = Out("missing/x.png");
-    const Status noFolder = ExportArtPicture(art_.path(), ArtKind::Land, 0, unwritable);
+    const Status noFolder = ExportArtPicture(art_.path(), TileKind::Land, 0, unwritable);
     ASSERT_FALSE(noFolder.ok());
     EXPECT_EQ(noFolder.error().kind, ErrorKind::FileUnwritable);
     EXPECT_NE(noFolder.error().message.find(unwritable), std::string::npos);
@@ -216,9 +215,9 @@ TEST_F(ArtExport, AllWritesEveryEntryWithAPictureAndNothingElse) {
 }
 
 TEST(ArtPictureFileName, PadsToFiveDigits) {
-    EXPECT_EQ(ArtPictureFileName(ArtKind::Land, 0), "land-00000.png");
-    EXPECT_EQ(ArtPictureFileName(ArtKind::Item, 16382), "item-16382.png");
-    EXPECT_EQ(ArtPictureFileName(ArtKind::Item, 123456), "item-123456.png");
+    EXPECT_EQ(ArtPictureFileName(TileKind::Land, 0), "land-00000.png");
+    EXPECT_EQ(ArtPictureFileName(TileKind::Item, 16382), "item-16382.png");
+    EXPECT_EQ(ArtPictureFileName(TileKind::Item, 123456), "item-123456.png");
 }
 
 TEST(EncodePng, RefusesAnEmptyPicture) {
