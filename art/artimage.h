@@ -35,6 +35,11 @@ std::optional<std::string> ArtContainerPath(const std::string& artFolder);
 std::optional<std::vector<std::uint8_t>> ReadContainerImage(const std::string& containerPath, std::int32_t entryNumber,
                                                             const std::string& artFolder);
 
+// One past the highest entry number below kItemArtBase + 65536 (item numbers
+// are 16-bit) that the container at `containerPath` holds, from the same kept
+// table. An error names the file when it cannot be opened or is broken.
+Result<std::int32_t> ContainerEntryCount(const std::string& containerPath, const std::string& artFolder);
+
 // An item image read from art.mul on demand into one buffer that starts at the
 // image's first byte and at least doubles whenever a field lies past it, so a
 // typical image takes a single read and a large one a few. Whatever an image

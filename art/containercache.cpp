@@ -88,6 +88,20 @@ std::optional<std::vector<std::uint8_t>> ReadContainerImage(const std::string& c
     return ReadContainerEntry(FileContainerBytes(*container), *entry);
 }
 
+Result<std::int32_t> ContainerEntryCount(const std::string& containerPath, const std::string& artFolder) {
+    const auto container = GameFile::OpenForReading(containerPath, "");
+    if (!container) return container.error();
+    const auto table = TableOf(*container, artFolder);
+    if (!table) {
+        const auto problem = TakeArtContainerProblem(artFolder);
+        return Error{ErrorKind::FileUnreadable, problem ? *problem : "The art container " + Quoted(containerPath) + " is broken."};
+    }
+    // Names are hashes, so the numbers held are found by trying each one.
+    for (std::int32_t count = kItemArtBase + 65536; count > 0; --count)
+        if (table->Find(count - 1)) return count;
+    return 0;
+}
+
 std::optional<std::string> TakeArtContainerProblem(const std::string& artFolder) {
     TableCache& cache = Cache();
     const std::lock_guard lock(cache.mutex);

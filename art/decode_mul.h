@@ -42,7 +42,8 @@ struct ArtIndexEntry {
 // cannot be read or the entry does not lie wholly inside it.
 std::optional<ArtIndexEntry> ReadArtIndexEntry(std::int32_t entryNumber, const std::string& artFolder);
 // How many entries the art of `artFolder` holds: entries 0 to the count less
-// one may have an image. An error names the file when it cannot be opened.
+// one may have an image. An error names the file when it cannot be opened
+// or, for a container, when its table is broken.
 Result<std::int32_t> ArtEntryCount(const std::string& artFolder);
 
 // A 1-5-5-5 art colour to red + 256 * green + 65536 * blue, each channel

@@ -63,7 +63,7 @@ void AddArtCommand(CLI::App& app, CommandContext& context) {
         "  art FOLDER item 1234 -o item.png  the image of item 1234 (art entry 16384 + 1234)\n"
         "  art FOLDER --all -o DIR           DIR/land-NNNNN.png and DIR/item-NNNNN.png for every entry\n"
         "                                    with a picture, on every core\n");
-    art->add_option("FOLDER", args->folder, "The art folder (artidx.mul and art.mul)")->required();
+    art->add_option("FOLDER", args->folder, "The art folder (artidx.mul and art.mul, or artLegacyMUL.uop)")->required();
     art->add_option("KIND", args->kind, "land or item")->check(CLI::IsMember({"land", "item"}));
     art->add_option("ID", args->id, "The land entry or item number");
     art->add_flag("--all", args->all, "Every entry that has a picture");

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "artexport.h"
+#include "artcontainerbuilder.h"
 #include "artfixture.h"
 #include "pngencoder.h"
 #include "sampleart.h"
@@ -175,7 +176,8 @@ struct AllCase {
     std::set<std::string> files;
 };
 
-TEST_F(ArtExport, AllWritesEveryEntryWithAPictureAndNothingElse) {
+// Land 0 and 42 and items 0 and 11 paint; the other entries do not.
+ArtFileBuilder SmallArt() {
     ArtFileBuilder art(Decode_Mul::kItemArtBase + 12);
     art.SetLand(0, *sample::SampleLandImage(1));
     art.SetLand(42, *sample::SampleLandImage(2));
@@ -183,7 +185,11 @@ TEST_F(ArtExport, AllWritesEveryEntryWithAPictureAndNothingElse) {
     art.SetItem(0, ClearEdges());
     art.SetItem(5, ItemGrid(2, 2));  // no runs
     art.SetItem(11, Filled(2, 2, 0));  // the last entry
-    Write(art);
+    return art;
+}
+
+TEST_F(ArtExport, AllWritesEveryEntryWithAPictureAndNothingElse) {
+    Write(SmallArt());
     const std::set<std::string> land = {"land-00000.png", "land-00042.png"};
     const std::set<std::string> items = {"item-00000.png", "item-00011.png"};
     std::set<std::string> both = land;
@@ -212,6 +218,29 @@ TEST_F(ArtExport, AllWritesEveryEntryWithAPictureAndNothingElse) {
     const auto item = DecodePngFile(Out("items/nested/item-00000.png"));
     ASSERT_TRUE(item);
     EXPECT_EQ(PictureDifference(*item, 4, 3, ExpectedItemPicture(ClearEdges())), "");
+}
+
+TEST_F(ArtExport, AContainerFolderGivesTheSameFiles) {
+    Write(SmallArt());
+    TempFolder container;
+    const auto built = sample::ContainerOfArt(SmallArt(), [](std::int32_t entry) {
+        return sample::ContainerEntryForm{entry % 2 == 0, 0};
+    });
+    ASSERT_TRUE(built.WriteTo(container.path()).ok());
+    ASSERT_TRUE(ExportAllArt(art_.path(), Out("mul"), {}).ok());
+    const auto fromContainer = ExportAllArt(container.path(), Out("uop"), {});
+    ASSERT_TRUE(fromContainer.ok()) << fromContainer.error().message;
+    const auto names = FilesIn(Out("mul"));
+    EXPECT_EQ(names.size(), 4u);
+    EXPECT_EQ(FilesIn(Out("uop")), names);
+    for (const auto& name : names) EXPECT_EQ(testing::FileBytes(Out("uop/" + name)), testing::FileBytes(Out("mul/" + name))) << name;
+    EXPECT_TRUE(ExportArtPicture(container.path(), TileKind::Item, 11, Out("one.png")).ok());
+    EXPECT_FALSE(ExportArtPicture(container.path(), TileKind::Item, 12, Out("none.png")).ok());
+
+    ASSERT_TRUE(sample::WriteWholeFile(container.file(Decode_Mul::kArtContainerFileName), {'M', 'Y', 'P', 0}).ok());
+    const auto broken = ExportAllArt(container.path(), Out("broken"), {});
+    ASSERT_FALSE(broken.ok());
+    EXPECT_NE(broken.error().message.find(Decode_Mul::kArtContainerFileName), std::string::npos) << broken.error().message;
 }
 
 TEST(ArtPictureFileName, PadsToFiveDigits) {
