@@ -1,0 +1,127 @@
+// CSV through libcsv, fed one physical line at a time so that every field
+// is known by the line it ends on. Cells are taken as they stand: libcsv's
+// trimming of blanks is turned off.
+#include <csv.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "editcollector.h"
+
+namespace tilewright {
+namespace {
+
+class CsvEditReader {
+public:
+    explicit CsvEditReader(EditCollector& collector) : collector_(collector) {}
+
+    std::optional<Error> Read(std::string_view text, const std::function<void(std::size_t)>& progress) {
+        csv_parser parser{};
+        if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
+            return Error{ErrorKind::InvalidValue, collector_.At(1) + "cannot start the CSV reader"};
+        const std::unique_ptr<csv_parser, void (*)(csv_parser*)> freed(&parser, csv_free);
+        csv_set_space_func(&parser, [](unsigned char) { return 0; });
+
+        std::size_t at = 0;
+        while (at < text.size() && !error_) {
+            const void* newline = std::memchr(text.data() + at, '\n', text.size() - at);
+            const std::size_t end = newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - text.data()) + 1
+                                            : text.size();
+            const std::size_t length = end - at;
+            if (csv_parse(&parser, text.data() + at, length, &Field, &RowEnd, this) != length && !error_)
+                error_ = Malformed();
+            at = end;
+            ++line_;
+            if (progress && (line_ & 0x3FFF) == 0) progress(at);
+        }
+        if (!error_) {
+            --line_;  // the last line has been counted, its end not yet seen
+            if (csv_fini(&parser, &Field, &RowEnd, this) != 0 && !error_) error_ = Malformed();
+        }
+        if (!error_ && header_.empty()) error_ = Error{ErrorKind::InvalidValue, collector_.At(1) + "there is no header row"};
+        return error_;
+    }
+
+private:
+    static void Field(void* data, std::size_t length, void* self) {
+        auto& reader = *static_cast<CsvEditReader*>(self);
+        if (reader.error_) return;
+        const std::string_view text(static_cast<const char*>(data), data ? length : 0);
+        reader.OnField(text);
+    }
+
+    static void RowEnd(int, void* self) {
+        auto& reader = *static_cast<CsvEditReader*>(self);
+        if (reader.error_) return;
+        reader.OnRowEnd();
+    }
+
+    void OnField(std::string_view text) {
+        ++field_;
+        if (field_ == 1) rowLine_ = line_;
+        if (!inHeader_) {
+            if (field_ == 1) collector_.BeginRow(line_);
+            if (field_ <= header_.size())
+                collector_.AddCell(header_[field_ - 1], text, line_, static_cast<std::uint32_t>(field_));
+            return;
+        }
+        const auto column = FindColumn(text);
+        if (!column) {
+            Refuse("unknown column \"" + std::string(text) + "\"");
+        } else if (IsFlagColumn(*column) && FlagBitOf(*column) >= collector_.flagBits()) {
+            Refuse("column " + std::string(text) + " is not in the file's layout (" +
+                   std::to_string(collector_.flagBits()) + "-bit flags)");
+        } else {
+            for (int seen : header_)
+                if (seen == *column) return Refuse("column " + std::string(text) + " appears twice");
+            header_.push_back(*column);
+        }
+    }
+
+    void OnRowEnd() {
+        const std::size_t fields = field_;
+        field_ = 0;
+        if (inHeader_) {
+            inHeader_ = false;
+            for (int required : {kKindColumn, kIdColumn})
+                if (std::find(header_.begin(), header_.end(), required) == header_.end())
+                    error_ = Error{ErrorKind::InvalidValue,
+                                   collector_.At(rowLine_) + "the header has no column " + ColumnName(required)};
+            return;
+        }
+        if (fields != header_.size()) {
+            error_ = Error{ErrorKind::InvalidValue, collector_.At(rowLine_) + "the row has " + std::to_string(fields) +
+                                                        " fields, the header " + std::to_string(header_.size())};
+            return;
+        }
+        error_ = collector_.EndRow();
+    }
+
+    void Refuse(const std::string& reason) {
+        error_ = Error{ErrorKind::InvalidValue, collector_.At(line_, static_cast<std::uint32_t>(field_)) + reason};
+    }
+
+    Error Malformed() const {
+        return Error{ErrorKind::InvalidValue, collector_.At(line_, static_cast<std::uint32_t>(field_ + 1)) +
+                                                  "a quotation mark out of place (a quoted field must be quoted "
+                                                  "whole, with \"\" for each \" inside)"};
+    }
+
+    EditCollector& collector_;
+    std::vector<int> header_;
+    bool inHeader_ = true;
+    std::uint32_t line_ = 1;
+    std::uint32_t rowLine_ = 1;
+    std::size_t field_ = 0;
+    std::optional<Error> error_;
+};
+
+}  // namespace
+
+std::optional<Error> ReadCsvEdits(std::string_view text, EditCollector& collector,
+                                  const std::function<void(std::size_t)>& progress) {
+    return CsvEditReader(collector).Read(text, progress);
+}
+
+}  // namespace tilewright

@@ -1,0 +1,82 @@
+#include "editcollector.h"
+
+#include <charconv>
+
+namespace tilewright {
+namespace {
+
+std::size_t KindIndex(TileKind kind) { return kind == TileKind::Land ? 0 : 1; }
+
+}  // namespace
+
+EditCollector::EditCollector(std::string inputName, const TileDataFile& file)
+    : inputName_(std::move(inputName)), file_(file), flagBits_(file.layout().FlagBits()) {
+    for (TileKind kind : {TileKind::Land, TileKind::Item})
+        firstLine_[KindIndex(kind)].assign(static_cast<std::size_t>(file.HeldCount(kind)), 0);
+}
+
+std::string EditCollector::At(std::uint32_t line, std::uint32_t field) const {
+    return inputName_ + ":" + std::to_string(line) + ":" + std::to_string(field) + ": ";
+}
+
+std::string EditCollector::At(std::uint32_t line) const { return inputName_ + ":" + std::to_string(line) + ": "; }
+
+void EditCollector::BeginRow(std::uint32_t line) {
+    rowLine_ = line;
+    cellCount_ = 0;
+}
+
+void EditCollector::AddCell(int column, std::string_view text, std::uint32_t line, std::uint32_t field) {
+    if (cellCount_ == cells_.size()) cells_.emplace_back();
+    Cell& cell = cells_[cellCount_++];
+    cell.column = column;
+    cell.text.assign(text);
+    cell.line = line;
+    cell.field = field;
+}
+
+const EditCollector::Cell* EditCollector::Find(int column) const {
+    for (std::size_t i = 0; i < cellCount_; ++i)
+        if (cells_[i].column == column) return &cells_[i];
+    return nullptr;
+}
+
+Error EditCollector::Refuse(const Cell& cell, const std::string& reason) const {
+    return Error{ErrorKind::InvalidValue, At(cell.line, cell.field) + reason};
+}
+
+std::optional<Error> EditCollector::EndRow() {
+    const Cell* kindCell = Find(kKindColumn);
+    const Cell* idCell = Find(kIdColumn);
+    if (!kindCell) return Error{ErrorKind::InvalidValue, At(rowLine_) + "the row has no kind"};
+    if (!idCell) return Error{ErrorKind::InvalidValue, At(rowLine_) + "the row has no id"};
+
+    TileEdit edit;
+    const auto kind = KindFromText(kindCell->text);
+    if (!kind) return Refuse(*kindCell, "\"" + kindCell->text + "\" in column kind is not land or item");
+    edit.kind = *kind;
+
+    const std::string& idText = idCell->text;
+    const std::int32_t held = file_.HeldCount(edit.kind);
+    const auto [end, ec] = std::from_chars(idText.data(), idText.data() + idText.size(), edit.id);
+    if (idText.empty() || idText.front() == '-' || ec != std::errc{} || end != idText.data() + idText.size() ||
+        edit.id >= held)
+        return Refuse(*idCell, "\"" + idText + "\" in column id is not an id the file holds (" +
+                                   std::string(KindText(edit.kind)) + " 0 to " + std::to_string(held - 1) + ")");
+    std::uint32_t& first = firstLine_[KindIndex(edit.kind)][static_cast<std::size_t>(edit.id)];
+    if (first != 0)
+        return Refuse(*idCell, "a second row for " + std::string(KindText(edit.kind)) + " " + idText +
+                                   " (the first is on line " + std::to_string(first) + ")");
+    first = rowLine_;
+
+    for (std::size_t i = 0; i < cellCount_; ++i) {
+        const Cell& cell = cells_[i];
+        if (cell.column == kKindColumn || cell.column == kIdColumn) continue;
+        if (auto refused = SetCell(edit, cell.column, cell.text, flagBits_, EmptyCell::Keeps))
+            return Refuse(cell, *refused);
+    }
+    edits_.push_back(edit);
+    return std::nullopt;
+}
+
+}  // namespace tilewright

@@ -1,0 +1,64 @@
+// The checks every table of edits gets, whatever its format: each row names
+// its kind and the id of a record the file holds, no record twice, and each
+// cell fits its column. Refusals name the input file, line and field.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "error.h"
+#include "tileedit.h"
+
+namespace tilewright {
+
+class EditCollector {
+public:
+    EditCollector(std::string inputName, const TileDataFile& file);
+
+    int flagBits() const { return flagBits_; }
+    // "edits.csv:14:7: " and "edits.csv:14: ", to start a message with.
+    std::string At(std::uint32_t line, std::uint32_t field) const;
+    std::string At(std::uint32_t line) const;
+
+    void BeginRow(std::uint32_t line);
+    void AddCell(int column, std::string_view text, std::uint32_t line, std::uint32_t field);
+    // Checks the row and keeps its edit; the first refusal is returned.
+    std::optional<Error> EndRow();
+
+    std::vector<TileEdit> TakeEdits() { return std::move(edits_); }
+
+private:
+    struct Cell {
+        int column = 0;
+        std::string text;
+        std::uint32_t line = 0;
+        std::uint32_t field = 0;
+    };
+    const Cell* Find(int column) const;
+    Error Refuse(const Cell& cell, const std::string& reason) const;
+
+    std::string inputName_;
+    const TileDataFile& file_;
+    int flagBits_;
+    std::uint32_t rowLine_ = 0;
+    std::vector<Cell> cells_;  // reused from row to row
+    std::size_t cellCount_ = 0;
+    std::array<std::vector<std::uint32_t>, 2> firstLine_;  // per kind and id: the line of its row, 0 for none yet
+    std::vector<TileEdit> edits_;
+};
+
+}  // namespace tilewright
+
+namespace tilewright {
+
+// The two formats, each feeding `collector`; the first refusal is returned.
+std::optional<Error> ReadCsvEdits(std::string_view text, EditCollector& collector,
+                                  const std::function<void(std::size_t)>& progress);
+std::optional<Error> ReadJsonEdits(std::string_view text, EditCollector& collector);
+
+}  // namespace tilewright

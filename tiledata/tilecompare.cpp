@@ -1,0 +1,61 @@
+#include "tilecompare.h"
+
+#include <algorithm>
+
+namespace tilewright {
+namespace {
+
+void AppendShown(std::string& out, const TileRow& row, int column) {
+    if (column == kNameColumn) out += '"';
+    AppendCell(out, row, column);
+    if (column == kNameColumn) out += '"';
+}
+
+bool Differs(const TileRow& a, const TileRow& b, int column) {
+    if (column == kNameColumn) return NameText(a.name) != NameText(b.name);
+    if (IsFlagColumn(column)) return ((a.flags ^ b.flags) >> FlagBitOf(column) & 1) != 0;
+    const auto v = static_cast<std::size_t>(column - kFirstValueColumn);
+    return ColumnBelongs(column, a.kind) && a.values[v] != b.values[v];
+}
+
+TileRow HeldOrEmpty(const TileDataFile& file, TileKind kind, std::int32_t n) {
+    if (n < file.HeldCount(kind)) return ReadTileRow(file, kind, n);
+    TileRow empty;
+    empty.kind = kind;
+    empty.id = n;
+    return empty;
+}
+
+}  // namespace
+
+std::size_t AppendDifferences(std::string& out, const TileRow& before, const TileRow& after) {
+    if (before.flags == after.flags && before.values == after.values && before.name == after.name) return 0;
+    std::size_t lines = 0;
+    for (int column = kNameColumn; column < kMaxColumnCount; ++column) {
+        if (!Differs(before, after, column)) continue;
+        out += KindText(before.kind);
+        out += ' ';
+        out += std::to_string(before.id);
+        out += ' ';
+        out += ColumnName(column);
+        out += ": ";
+        AppendShown(out, before, column);
+        out += " -> ";
+        AppendShown(out, after, column);
+        out += '\n';
+        ++lines;
+    }
+    return lines;
+}
+
+std::size_t CompareTileData(const TileDataFile& a, const TileDataFile& b, std::string& out) {
+    std::size_t lines = 0;
+    for (TileKind kind : {TileKind::Land, TileKind::Item}) {
+        const std::int32_t count = std::max(a.HeldCount(kind), b.HeldCount(kind));
+        for (std::int32_t n = 0; n < count; ++n)
+            lines += AppendDifferences(out, HeldOrEmpty(a, kind, n), HeldOrEmpty(b, kind, n));
+    }
+    return lines;
+}
+
+}  // namespace tilewright
