@@ -9,6 +9,12 @@ namespace {
 
 // Every command of the program, in the order --help lists them.
 void AddCommands(CLI::App& app, CommandContext& context) {
+    AddInfoCommand(app, context);
+    AddFindCommand(app, context);
+    AddSetCommand(app, context);
+    AddExportCommand(app, context);
+    AddImportCommand(app, context);
+    AddDiffCommand(app, context);
     AddArtCommand(app, context);
 }
 

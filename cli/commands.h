@@ -9,6 +9,12 @@
 
 namespace tilewright::cli {
 
+void AddInfoCommand(CLI::App& app, CommandContext& context);
+void AddExportCommand(CLI::App& app, CommandContext& context);
+void AddImportCommand(CLI::App& app, CommandContext& context);
+void AddSetCommand(CLI::App& app, CommandContext& context);
+void AddFindCommand(CLI::App& app, CommandContext& context);
+void AddDiffCommand(CLI::App& app, CommandContext& context);
 void AddArtCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace tilewright::cli

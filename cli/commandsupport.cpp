@@ -1,0 +1,64 @@
+#include "commandsupport.h"
+
+#include "filereplacement.h"
+#include "gamefile.h"
+#include "tilecompare.h"
+
+namespace tilewright::cli {
+
+std::optional<TileDataFile> ReadTileData(CommandContext& context, const std::string& path, int status) {
+    auto file = TileDataFile::Read(path);
+    if (!file) {
+        context.Fail(status, file.error());
+        return std::nullopt;
+    }
+    return std::move(file).value();
+}
+
+std::optional<std::string> ReadInputFile(CommandContext& context, const std::string& path) {
+    auto opened = GameFile::OpenForReading("", path);
+    if (!opened) {
+        context.Fail(kExitFailure, opened.error());
+        return std::nullopt;
+    }
+    std::string text(static_cast<std::size_t>(opened->size()), '\0');
+    const std::span<std::uint8_t> buffer(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
+    if (Status read = opened->ReadExactlyAt(0, buffer); !read) {
+        context.Fail(kExitFailure, read.error());
+        return std::nullopt;
+    }
+    return text;
+}
+
+int FinishEdits(CommandContext& context, const TileDataFile& file, std::span<const TileEdit> edits, bool dryRun) {
+    const AppliedEdits applied = ApplyTileEdits(file, edits);
+    if (dryRun) {
+        std::string lines;
+        for (std::size_t i = 0; i < applied.before.size(); ++i) AppendDifferences(lines, applied.before[i], applied.after[i]);
+        context.out << lines;
+        return kExitDone;
+    }
+    if (Status replaceable = CheckReplaceable(file.path()); !replaceable) return context.Fail(kExitFailure, replaceable.error());
+    if (!applied.before.empty())
+        if (Status written = ReplaceFileContents(file.path(), applied.bytes); !written)
+            return context.Fail(kExitFailure, written.error());
+    const std::size_t changed = applied.before.size();
+    context.out << changed << (changed == 1 ? " record changed\n" : " records changed\n");
+    return kExitDone;
+}
+
+Progress::Progress(CommandContext& context, std::string what) : context_(context), what_(std::move(what)) {}
+
+Progress::~Progress() {
+    if (shown_ >= 0) context_.err << "\r\033[K" << std::flush;
+}
+
+void Progress::Show(std::size_t done, std::size_t total) {
+    if (!context_.errIsTerminal || total == 0) return;
+    const int percent = static_cast<int>(done * 100 / total);
+    if (percent == shown_) return;
+    shown_ = percent;
+    context_.err << '\r' << what_ << ' ' << percent << '%' << std::flush;
+}
+
+}  // namespace tilewright::cli

@@ -1,0 +1,95 @@
+// find FILE KIND [--name TEXT] [--flag F]... [--no-flag F]... [--where COLUMN=VALUE]...
+#include <memory>
+#include <vector>
+
+#include "commands.h"
+#include "commandsupport.h"
+#include "tilefilter.h"
+
+namespace tilewright::cli {
+namespace {
+
+struct FindOptions {
+    std::string path;
+    std::string kind;
+    std::optional<std::string> name;
+    std::vector<std::string> flags;
+    std::vector<std::string> noFlags;
+    std::vector<std::string> wheres;
+};
+
+// A flag column named with or without its "flag_" prefix.
+std::optional<int> FlagColumn(const std::string& name) {
+    for (const std::string& candidate : {name, "flag_" + name})
+        if (const auto column = FindColumn(candidate); column && IsFlagColumn(*column)) return column;
+    return std::nullopt;
+}
+
+// Refusals of the arguments are usage errors, but for a flag the file's
+// layout does not have.
+int Refuse(CommandContext& context, int column, int flagBits, const std::string& message) {
+    const bool layout = IsFlagColumn(column) && FlagBitOf(column) >= flagBits;
+    return context.Fail(layout ? kExitFailure : kExitUsage, "tilewright-cli: " + message);
+}
+
+int BuildFilter(CommandContext& context, const FindOptions& options, int flagBits, TileFilter& filter) {
+    filter.nameContains = options.name;
+    for (const auto* list : {&options.flags, &options.noFlags}) {
+        for (const std::string& flag : *list) {
+            const auto column = FlagColumn(flag);
+            if (!column) return context.Fail(kExitUsage, "tilewright-cli: \"" + flag + "\" is no flag column");
+            if (auto refused = SetCell(filter.wanted, *column, list == &options.flags ? "1" : "0", flagBits,
+                                       EmptyCell::ClearsName))
+                return Refuse(context, *column, flagBits, *refused);
+        }
+    }
+    for (const std::string& where : options.wheres) {
+        const std::size_t equals = where.find('=');
+        const auto column = FindColumn(std::string_view(where).substr(0, equals));
+        if (equals == std::string::npos || !column || *column == kKindColumn || *column == kIdColumn)
+            return context.Fail(kExitUsage, "tilewright-cli: --where \"" + where +
+                                                "\" is not COLUMN=VALUE with a column other than kind and id");
+        if (auto refused = SetCell(filter.wanted, *column, std::string_view(where).substr(equals + 1), flagBits,
+                                   EmptyCell::ClearsName))
+            return Refuse(context, *column, flagBits, "--where " + where + ": " + *refused);
+    }
+    return kExitDone;
+}
+
+int RunFind(CommandContext& context, const FindOptions& options) {
+    const auto file = ReadTileData(context, options.path);
+    if (!file) return context.exitStatus;
+    TileFilter filter;
+    filter.wanted.kind = options.kind == "land" ? TileKind::Land : TileKind::Item;
+    if (BuildFilter(context, options, file->layout().FlagBits(), filter) != kExitDone) return context.exitStatus;
+    std::string lines;
+    for (std::int32_t id : FindTiles(*file, filter)) {
+        lines += std::to_string(id);
+        lines += '\n';
+    }
+    context.out << lines;
+    return kExitDone;
+}
+
+}  // namespace
+
+void AddFindCommand(CLI::App& app, CommandContext& context) {
+    auto options = std::make_shared<FindOptions>();
+    CLI::App* command = app.add_subcommand(
+        "find", "Print the ids of the matching tiles, one per line, ascending (nothing when none match).");
+    command->add_option("FILE", options->path, "The TileData.mul")->required();
+    command->add_option("KIND", options->kind, "land or item")->required()->check(CLI::IsMember({"land", "item"}));
+    command->add_option("--name", options->name, "A part of the name, ignoring case");
+    command->add_option("--flag", options->flags, "A flag that must be set (flag_door or door); may be repeated")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    command->add_option("--no-flag", options->noFlags, "A flag that must be clear; may be repeated")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    command->add_option("--where", options->wheres, "COLUMN=VALUE that must hold; may be repeated")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    command->callback([&context, options] { context.exitStatus = RunFind(context, *options); });
+}
+
+}  // namespace tilewright::cli

@@ -1,0 +1,43 @@
+// import FILE INPUT [--dry-run]
+#include <memory>
+
+#include "commands.h"
+#include "commandsupport.h"
+#include "editreader.h"
+
+namespace tilewright::cli {
+namespace {
+
+struct ImportOptions {
+    std::string path;
+    std::string input;
+    bool dryRun = false;
+};
+
+int RunImport(CommandContext& context, const ImportOptions& options) {
+    const auto file = ReadTileData(context, options.path);
+    if (!file) return context.exitStatus;
+    const auto text = ReadInputFile(context, options.input);
+    if (!text) return context.exitStatus;
+    auto edits = [&] {
+        Progress progress(context, "Reading " + options.input);
+        return ReadTileEdits(*text, options.input, *file,
+                             [&progress](std::size_t done, std::size_t total) { progress.Show(done, total); });
+    }();
+    if (!edits) return context.Fail(kExitFailure, edits.error());
+    return FinishEdits(context, *file, *edits, options.dryRun);
+}
+
+}  // namespace
+
+void AddImportCommand(CLI::App& app, CommandContext& context) {
+    auto options = std::make_shared<ImportOptions>();
+    CLI::App* command = app.add_subcommand(
+        "import", "Apply a CSV or JSON table (as export writes it, or any part of one) to a TileData.mul.");
+    command->add_option("FILE", options->path, "The TileData.mul to change")->required();
+    command->add_option("INPUT", options->input, "The CSV or JSON file, told apart by its content")->required();
+    command->add_flag("--dry-run", options->dryRun, "Only print what would change, in diff's format");
+    command->callback([&context, options] { context.exitStatus = RunImport(context, *options); });
+}
+
+}  // namespace tilewright::cli
