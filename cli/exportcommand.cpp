@@ -1,4 +1,6 @@
 // export FILE [--kind land|item|all] [--format csv|json] [-o OUT]
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -28,10 +30,13 @@ int RunExport(CommandContext& context, const ExportOptions& options) {
         context.out << table;
         return kExitDone;
     }
+    errno = 0;
     std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
     out.write(table.data(), static_cast<std::streamsize>(table.size()));
     out.close();
-    if (!out) return context.Fail(kExitFailure, "Cannot write " + Quoted(options.output) + ".");
+    if (!out)
+        return context.Fail(kExitFailure, "Cannot write " + Quoted(options.output) + ": " +
+                                              (errno ? std::strerror(errno) : "the write failed") + ".");
     return kExitDone;
 }
 

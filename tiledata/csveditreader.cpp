@@ -104,8 +104,8 @@ private:
 
     Error Malformed() const {
         return Error{ErrorKind::InvalidValue, collector_.At(line_, static_cast<std::uint32_t>(field_ + 1)) +
-                                                  "a quotation mark out of place (a quoted field must be quoted "
-                                                  "whole, with \"\" for each \" inside)"};
+                                                  "a quotation mark out of place or a quoted field left open (a "
+                                                  "quoted field is quoted whole, with \"\" for each \" inside)"};
     }
 
     EditCollector& collector_;

@@ -23,21 +23,18 @@ std::string EditCollector::At(std::uint32_t line) const { return inputName_ + ":
 
 void EditCollector::BeginRow(std::uint32_t line) {
     rowLine_ = line;
-    cellCount_ = 0;
+    cells_.clear();
+    rowText_.clear();
 }
 
 void EditCollector::AddCell(int column, std::string_view text, std::uint32_t line, std::uint32_t field) {
-    if (cellCount_ == cells_.size()) cells_.emplace_back();
-    Cell& cell = cells_[cellCount_++];
-    cell.column = column;
-    cell.text.assign(text);
-    cell.line = line;
-    cell.field = field;
+    cells_.push_back(Cell{column, rowText_.size(), text.size(), line, field});
+    rowText_.append(text);
 }
 
 const EditCollector::Cell* EditCollector::Find(int column) const {
-    for (std::size_t i = 0; i < cellCount_; ++i)
-        if (cells_[i].column == column) return &cells_[i];
+    for (const Cell& cell : cells_)
+        if (cell.column == column) return &cell;
     return nullptr;
 }
 
@@ -52,27 +49,26 @@ std::optional<Error> EditCollector::EndRow() {
     if (!idCell) return Error{ErrorKind::InvalidValue, At(rowLine_) + "the row has no id"};
 
     TileEdit edit;
-    const auto kind = KindFromText(kindCell->text);
-    if (!kind) return Refuse(*kindCell, "\"" + kindCell->text + "\" in column kind is not land or item");
+    const auto kind = KindFromText(Text(*kindCell));
+    if (!kind) return Refuse(*kindCell, "\"" + std::string(Text(*kindCell)) + "\" in column kind is not land or item");
     edit.kind = *kind;
 
-    const std::string& idText = idCell->text;
+    const std::string_view idText = Text(*idCell);
     const std::int32_t held = file_.HeldCount(edit.kind);
     const auto [end, ec] = std::from_chars(idText.data(), idText.data() + idText.size(), edit.id);
     if (idText.empty() || idText.front() == '-' || ec != std::errc{} || end != idText.data() + idText.size() ||
         edit.id >= held)
-        return Refuse(*idCell, "\"" + idText + "\" in column id is not an id the file holds (" +
+        return Refuse(*idCell, "\"" + std::string(idText) + "\" in column id is not an id the file holds (" +
                                    std::string(KindText(edit.kind)) + " 0 to " + std::to_string(held - 1) + ")");
     std::uint32_t& first = firstLine_[KindIndex(edit.kind)][static_cast<std::size_t>(edit.id)];
     if (first != 0)
-        return Refuse(*idCell, "a second row for " + std::string(KindText(edit.kind)) + " " + idText +
+        return Refuse(*idCell, "a second row for " + std::string(KindText(edit.kind)) + " " + std::string(idText) +
                                    " (the first is on line " + std::to_string(first) + ")");
     first = rowLine_;
 
-    for (std::size_t i = 0; i < cellCount_; ++i) {
-        const Cell& cell = cells_[i];
+    for (const Cell& cell : cells_) {
         if (cell.column == kKindColumn || cell.column == kIdColumn) continue;
-        if (auto refused = SetCell(edit, cell.column, cell.text, flagBits_, EmptyCell::Keeps))
+        if (auto refused = SetCell(edit, cell.column, Text(cell), flagBits_, EmptyCell::Keeps))
             return Refuse(cell, *refused);
     }
     edits_.push_back(edit);

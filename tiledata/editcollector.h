@@ -35,10 +35,12 @@ public:
 private:
     struct Cell {
         int column = 0;
-        std::string text;
+        std::size_t begin = 0;  // the text in rowText_
+        std::size_t length = 0;
         std::uint32_t line = 0;
         std::uint32_t field = 0;
     };
+    std::string_view Text(const Cell& cell) const { return std::string_view(rowText_).substr(cell.begin, cell.length); }
     const Cell* Find(int column) const;
     Error Refuse(const Cell& cell, const std::string& reason) const;
 
@@ -46,8 +48,8 @@ private:
     const TileDataFile& file_;
     int flagBits_;
     std::uint32_t rowLine_ = 0;
-    std::vector<Cell> cells_;  // reused from row to row
-    std::size_t cellCount_ = 0;
+    std::vector<Cell> cells_;  // the row's cells, their texts one after another
+    std::string rowText_;
     std::array<std::vector<std::uint32_t>, 2> firstLine_;  // per kind and id: the line of its row, 0 for none yet
     std::vector<TileEdit> edits_;
 };

@@ -48,15 +48,16 @@ bool SameNameText(const TileName& a, const TileName& b) {
 
 std::optional<std::string> SetCell(TileEdit& edit, int column, std::string_view text, int flagBits,
                                    EmptyCell empty) {
-    const std::string& name = ColumnName(column);
+    // Named only in refusals: most cells are taken without a word.
+    const auto name = [column] { return ColumnName(column); };
     if (IsFlagColumn(column) && FlagBitOf(column) >= flagBits)
-        return "column " + name + " is not in the file's layout (" + std::to_string(flagBits) + "-bit flags)";
+        return "column " + name() + " is not in the file's layout (" + std::to_string(flagBits) + "-bit flags)";
     if (text.empty()) {
         if (empty == EmptyCell::Keeps) return std::nullopt;
-        if (column != kNameColumn) return "column " + name + " needs a value";
+        if (column != kNameColumn) return "column " + name() + " needs a value";
     }
     if (!ColumnBelongs(column, edit.kind))
-        return Quote(text) + " in column " + name + ": " + std::string(KindText(edit.kind)) + " tiles have no " + name;
+        return Quote(text) + " in column " + name() + ": " + std::string(KindText(edit.kind)) + " tiles have no " + name();
 
     if (column == kNameColumn) {
         if (auto refused = ParseName(text, edit.name)) return refused;
@@ -67,7 +68,7 @@ std::optional<std::string> SetCell(TileEdit& edit, int column, std::string_view 
             return refused;
         edit.valueMask = static_cast<std::uint16_t>(edit.valueMask | (1u << v));
     } else if (IsFlagColumn(column)) {
-        if (text != "0" && text != "1") return Quote(text) + " in column " + name + " is not 0 or 1";
+        if (text != "0" && text != "1") return Quote(text) + " in column " + name() + " is not 0 or 1";
         const std::uint64_t mask = FlagMask(FlagBitOf(column));
         edit.flagMask |= mask;
         edit.flagValues = text == "1" ? edit.flagValues | mask : edit.flagValues & ~mask;
