@@ -15,11 +15,11 @@ struct CliRun {
     std::string err;
 };
 
-inline CliRun RunCli(std::vector<std::string> args, const std::string& input = {}) {
+inline CliRun RunCli(std::vector<std::string> args, const std::string& input = {}, bool errIsTerminal = false) {
     args.insert(args.begin(), "tilewright-cli");
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = RunCommandLine(args, in, out, err);
+    const int status = RunCommandLine(args, in, out, err, errIsTerminal);
     return {status, out.str(), err.str()};
 }
 

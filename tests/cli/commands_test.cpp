@@ -58,6 +58,16 @@ TEST_P(Commands, ExportAndImportUnchangedLeaveTheFileIdentical) {
     }
 }
 
+TEST_P(Commands, ImportShowsProgressOnlyOnATerminalAndWipesIt) {
+    ASSERT_EQ(Run({"export", sample.path(), "-o", sample.file("all.csv")}).status, kExitDone);
+    const CliRun run = RunCli({"import", sample.path(), sample.file("all.csv")}, "", true);
+    EXPECT_EQ(run.status, kExitDone);
+    EXPECT_TRUE(run.err.starts_with("\rReading " + sample.file("all.csv") + " ")) << run.err;
+    EXPECT_NE(run.err.find("%"), std::string::npos);
+    EXPECT_TRUE(run.err.ends_with("\r\033[K"));
+    EXPECT_EQ(run.err.find('\n'), std::string::npos);
+}
+
 TEST_P(Commands, ExportWritesTheSameHeaderForEveryKindAndLandRowsFirst) {
     const std::string all = Run({"export", sample.path()}).out;
     const std::string header = all.substr(0, all.find("\r\n") + 2);
