@@ -3,9 +3,12 @@
 // byte-identical.
 #include <gtest/gtest.h>
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "cli/clirun.h"
 #include "cli/samplefile.h"
@@ -184,6 +187,29 @@ TEST(WriteRefusals, ReadOnlyFileOrFolderIsRefusedBeforeWriting) {
         EXPECT_TRUE(sample.now() == sample.original());
         EXPECT_EQ(Listing(sample.folder()), (std::vector<std::string>{"TileData.mul", "in.csv"}));
     }
+}
+
+// A write that fails half way (here the file size limit stands in for a full
+// disk) leaves the old file and no temporary file behind.
+TEST(WriteRefusals, FailedWriteRemovesItsTemporaryFile) {
+    SampleFile sample(kWideFlagLayout);
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1 << 20, 1 << 20};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(99);
+        const CliRun run = RunCli({"set", sample.path(), "item", "0-9", "weight=1"});
+        ::_exit(run.status == kExitFailure && LineCount(run.err) == 1 && run.out.empty() ? 0 : 1);
+    }
+    int wstatus = 0;
+    while (::waitpid(child, &wstatus, 0) < 0 && errno == EINTR) {
+    }
+    ASSERT_TRUE(WIFEXITED(wstatus));
+    EXPECT_EQ(WEXITSTATUS(wstatus), 0);
+    EXPECT_TRUE(sample.now() == sample.original());
+    EXPECT_EQ(Listing(sample.folder()), std::vector<std::string>{"TileData.mul"});
 }
 
 TEST(WriteRefusals, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile) {
