@@ -62,8 +62,11 @@ private:
         if (field_ == 1) rowLine_ = line_;
         if (!inHeader_) {
             if (field_ == 1) collector_.BeginRow(line_);
-            if (field_ <= header_.size())
-                collector_.AddCell(header_[field_ - 1], text, line_, static_cast<std::uint32_t>(field_));
+            if (field_ > header_.size()) return;
+            // An empty cell keeps the file's value: only kind and id must be there.
+            const int column = header_[field_ - 1];
+            if (!text.empty() || column == kKindColumn || column == kIdColumn)
+                collector_.AddCell(column, text, line_, static_cast<std::uint32_t>(field_));
             return;
         }
         const auto column = FindColumn(text);
