@@ -2,49 +2,59 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace tilewright {
 namespace {
+
+// The frame as the window system has it now; QWidget's own copy is renewed
+// only when the window moves, and a window manager may frame a window
+// without moving it.
+QRect FrameOf(const QWidget& window) {
+    return window.windowHandle() ? window.windowHandle()->frameGeometry() : window.frameGeometry();
+}
 
 // Where the frame is not known yet, a decorated dialog is taken to get the
 // same frame as its owner, and a frameless one none.
 QSize GuessedFrameSize(const QWidget& dialog, const QWidget& owner) {
     if (dialog.windowFlags() & Qt::FramelessWindowHint) return dialog.size();
-    return dialog.size() + owner.frameGeometry().size() - owner.size();
+    return dialog.size() + FrameOf(owner).size() - owner.size();
 }
+
+// A window manager frames a new window soon after it is mapped; until then
+// Qt reports no frame, or a passing one that does not enclose the window.
+constexpr int kFramingCheckMs = 20;
+constexpr int kFramingChecks = 25;
 
 }  // namespace
 
 void OwnerCentring::Install(QWidget& dialog) { dialog.installEventFilter(new OwnerCentring(dialog)); }
 
-OwnerCentring::OwnerCentring(QWidget& dialog) : QObject(&dialog), dialog_(dialog) {}
+OwnerCentring::OwnerCentring(QWidget& dialog) : QObject(&dialog), dialog_(dialog) {
+    framing_.setInterval(kFramingCheckMs);
+    connect(&framing_, &QTimer::timeout, this, &OwnerCentring::Settle);
+}
 
 bool OwnerCentring::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &dialog_ || !dialog_.parentWidget()) return false;
-    switch (event->type()) {
-        case QEvent::Show:
-            Place(GuessedFrameSize(dialog_, *dialog_.parentWidget()));
-            settling_ = true;
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            if (settling_ && dialog_.frameGeometry().size() != dialog_.size()) {
-                settling_ = false;
-                Place(dialog_.frameGeometry().size());
-            }
-            break;
-        case QEvent::Hide:
-            settling_ = false;
-            break;
-        default:
-            break;
+    if (event->type() == QEvent::Show) {
+        const QWidget& owner = *dialog_.parentWidget()->window();
+        dialog_.move(CentredTopLeft(FrameOf(owner), GuessedFrameSize(dialog_, owner)));
+        checks_ = 0;
+        framing_.start();
+    } else if (event->type() == QEvent::Hide) {
+        framing_.stop();
     }
     return false;
 }
 
-void OwnerCentring::Place(QSize frameSize) {
-    const QPoint topLeft = CentredTopLeft(dialog_.parentWidget()->window()->frameGeometry(), frameSize);
-    if (dialog_.frameGeometry().topLeft() != topLeft || !dialog_.testAttribute(Qt::WA_Moved)) dialog_.move(topLeft);
+void OwnerCentring::Settle() {
+    const QRect frame = FrameOf(dialog_);
+    const bool framed = frame != dialog_.geometry() && frame.contains(dialog_.geometry());
+    if (!framed && ++checks_ < kFramingChecks) return;
+    framing_.stop();
+    const QPoint shift = CentredTopLeft(FrameOf(*dialog_.parentWidget()->window()), frame.size()) - frame.topLeft();
+    if (!shift.isNull()) dialog_.move(dialog_.pos() + shift);
 }
 
 QPoint CentredTopLeft(const QRect& ownerFrame, QSize frameSize) {

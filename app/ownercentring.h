@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 class QWidget;
 
@@ -26,11 +27,13 @@ protected:
 
 private:
     explicit OwnerCentring(QWidget& dialog);
-    void Place(QSize frameSize);
+    // Once the dialog has its frame, or it is clear that it gets none, moves
+    // it by what that frame is off the centre.
+    void Settle();
 
     QWidget& dialog_;
-    // Shown but not yet seen with the frame it was given.
-    bool settling_ = false;
+    QTimer framing_;  // runs from showing until Settle has moved the dialog
+    int checks_ = 0;
 };
 
 // Top-left corner for a frame of `frameSize` whose centre lies on the centre
