@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <exception>
@@ -115,6 +116,15 @@ void FrmFind::reject() {
     const bool active = isActiveWindow();
     QDialog::reject();
     if (active) owner_.activateWindow();
+}
+
+// Where no window manager draws a frame, this line tells the dialog from the
+// main window under it, as the paths dialog's does.
+void FrmFind::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void FrmFind::Say(const QString& note, bool open) {

@@ -29,8 +29,11 @@ public:
     void Find(SearchDirection direction);
 
     // Closes it (Escape, "Close", the close box) and hands the keyboard back
-    // to the main window.
+    // to the main window, which no window manager may be there to do.
     void reject() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Shows `note` in the dialog's message line; a note that needs reading

@@ -61,6 +61,12 @@ void FrmPath::ShowFolders(const QString& artFolder, const QString& tileDataFolde
 QString FrmPath::artFolder() const { return txtUO0_->text(); }
 QString FrmPath::tileDataFolder() const { return txtTile1_->text(); }
 
+void FrmPath::done(int result) {
+    const bool active = isActiveWindow();
+    QDialog::done(result);
+    if (active && parentWidget()) parentWidget()->activateWindow();
+}
+
 // Escape would close the dialog past "Close"; it is taken as nothing.
 void FrmPath::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {

@@ -25,6 +25,10 @@ public:
     QString artFolder() const;       // txtUO(0)
     QString tileDataFolder() const;  // txtTile(1)
 
+    // Closes the dialog and hands the keyboard back to the main window, which
+    // no window manager may be there to do.
+    void done(int result) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -14,5 +14,6 @@ int main(int argc, char** argv) {
     tilewright::FrmMain window;
     tilewright::ApplyStartupOptions(options, window);
     window.ShowCentred();
+    window.activateWindow();  // keys reach it at once, also where no window manager gives the focus
     return app.exec();
 }

@@ -103,6 +103,20 @@ private slots:
         }
     }
 
+    // Where no window manager hands the keyboard back, "Close" does.
+    void closingHandsTheKeyboardBack() {
+        FrmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        WithModalDialog([&] { Button(window, "cmdLoad")->click(); },
+                        [&](QWidget* dialog) {
+                            dialog->activateWindow();
+                            QTRY_VERIFY(QApplication::activeWindow() == dialog);
+                            dialog->findChild<QPushButton*>("cmdClose")->click();
+                        });
+        QTRY_VERIFY(QApplication::activeWindow() == &window);
+    }
+
     void escapeDoesNotCloseTheDialog() {
         FrmMain window;
         window.show();
