@@ -13,8 +13,7 @@ std::optional<std::string> ParseNumber(std::string_view text, const ValueField& 
     std::int64_t value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    const bool plain = !text.empty() && text.front() != '+';
-    if (!plain || ec != std::errc{} || ptr != end || value < field.min || value > field.max)
+    if (ec != std::errc{} || ptr != end || value < field.min || value > field.max)
         return Quote(text) + " in column " + std::string(field.column) + " is not a whole number from " +
                std::to_string(field.min) + " to " + std::to_string(field.max);
     out = static_cast<std::int32_t>(value);

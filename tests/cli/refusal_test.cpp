@@ -47,6 +47,8 @@ const ImportRefusal kImportRefusals[] = {
      "in.csv:2:3: \"2.5\" in column height is not a whole number from 0 to 255"},
     {"blanks kept", &kWideFlagLayout, "kind,id,height\nitem,3, 2\n",
      "in.csv:2:3: \" 2\" in column height is not a whole number from 0 to 255"},
+    {"plus sign", &kWideFlagLayout, "kind,id,unknown1\nitem,3,+2\n",
+     "in.csv:2:3: \"+2\" in column unknown1 is not a whole number from -32768 to 32767"},
     {"flag not 0 or 1", &kWideFlagLayout, "kind,id,flag_door\nitem,3,2\n", "in.csv:2:3: \"2\" in column flag_door is not 0 or 1"},
     {"name too long", &kWideFlagLayout, "kind,id,name\nland,3,ABCDEFGHIJKLMNOPQRSTU\n",
      "in.csv:2:3: the name \"ABCDEFGHIJKLMNOPQRSTU\" is longer than 20 characters"},
