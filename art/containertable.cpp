@@ -49,12 +49,24 @@ std::optional<ContainerEntry> EntryOf(std::span<const std::uint8_t, kContainerEn
     return ContainerEntry{start, stored, compressed ? size : stored, compressed};
 }
 
+using NameBuffer = std::array<char, 40>;
+
+std::string_view FormatName(NameBuffer& buffer, std::int32_t entryNumber) {
+    const int length = std::snprintf(buffer.data(), buffer.size(), "build/artlegacymul/%08d.tga", static_cast<int>(entryNumber));
+    return {buffer.data(), static_cast<std::size_t>(length)};
+}
+
+// Without allocating: worked out at every picture and many times when a table is read.
+Lookup3Pair NameHash(std::int32_t entryNumber) {
+    NameBuffer buffer;
+    return HashLittle2(Bytes(FormatName(buffer, entryNumber)));
+}
+
 }  // namespace
 
 std::string ContainerEntryName(std::int32_t entryNumber) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%08d", static_cast<int>(entryNumber));
-    return std::string("build/artlegacymul/") + digits + ".tga";
+    NameBuffer buffer;
+    return std::string(FormatName(buffer, entryNumber));
 }
 
 bool FileContainerBytes::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const {
@@ -118,8 +130,8 @@ Result<ContainerTable> ContainerTable::Read(const ContainerBytes& bytes, const s
     // the first land and item entries are found; the usual order on a tie.
     int usual = 0, swapped = 0;
     for (std::int32_t first : {0, 16384}) {
-        for (std::int32_t e = first; e < first + 256; ++e) {
-            const Lookup3Pair hash = HashLittle2(Bytes(ContainerEntryName(e)));
+        for (std::int32_t e = first; e < first + 64; ++e) {
+            const Lookup3Pair hash = NameHash(e);
             usual += table.FindHash(Key(hash, false)).has_value();
             swapped += table.FindHash(Key(hash, true)).has_value();
         }
@@ -137,22 +149,24 @@ std::optional<ContainerEntry> ContainerTable::FindHash(std::uint64_t hash) const
 
 std::optional<ContainerEntry> ContainerTable::Find(std::int32_t entryNumber) const {
     if (entryNumber < 0) return std::nullopt;
-    return FindHash(Key(HashLittle2(Bytes(ContainerEntryName(entryNumber))), swapped_));
+    return FindHash(Key(NameHash(entryNumber), swapped_));
 }
 
 std::optional<std::vector<std::uint8_t>> ReadContainerEntry(const ContainerBytes& bytes, const ContainerEntry& entry) {
     std::vector<std::uint8_t> stored(entry.storedSize);
     if (!bytes.ReadAt(entry.start, stored)) return std::nullopt;
     if (!entry.compressed) return stored;
+    // Deflate never packs more than 1032 bytes into one, so a larger claim
+    // is refused before its buffer is made.
+    if (entry.size > std::uint64_t{entry.storedSize} * 1032) return std::nullopt;
 
-    std::vector<std::uint8_t> image(entry.size);
     // One byte of room more than expected tells a stream that inflates to more.
-    image.push_back(0);
+    std::vector<std::uint8_t> image(std::size_t{entry.size} + 1);
     uLongf produced = static_cast<uLongf>(image.size());
     uLong consumed = static_cast<uLong>(stored.size());
     const int result = ::uncompress2(image.data(), &produced, stored.data(), &consumed);
     if (result != Z_OK || produced != entry.size) return std::nullopt;
-    image.pop_back();
+    image.resize(entry.size);
     return image;
 }
 
