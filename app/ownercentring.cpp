@@ -51,7 +51,11 @@ bool OwnerCentring::eventFilter(QObject* watched, QEvent* event) {
 void OwnerCentring::Settle() {
     const QRect frame = FrameOf(dialog_);
     const bool framed = frame != dialog_.geometry() && frame.contains(dialog_.geometry());
-    if (!framed && ++checks_ < kFramingChecks) return;
+    // Unframed all along: the placement on showing, made for no frame, stands.
+    if (!framed) {
+        if (++checks_ >= kFramingChecks) framing_.stop();
+        return;
+    }
     framing_.stop();
     const QPoint shift = CentredTopLeft(FrameOf(*dialog_.parentWidget()->window()), frame.size()) - frame.topLeft();
     if (!shift.isNull()) dialog_.move(dialog_.pos() + shift);

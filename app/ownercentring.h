@@ -27,8 +27,8 @@ protected:
 
 private:
     explicit OwnerCentring(QWidget& dialog);
-    // Once the dialog has its frame, or it is clear that it gets none, moves
-    // it by what that frame is off the centre.
+    // Once the dialog has its frame, moves it by what that frame is off the
+    // centre; gives up waiting for one after half a second.
     void Settle();
 
     QWidget& dialog_;
