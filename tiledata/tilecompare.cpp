@@ -5,10 +5,32 @@
 namespace tilewright {
 namespace {
 
+// A name in double quotes, with quotes, backslashes and control characters
+// escaped, so that every difference stays one line a script can split.
+void AppendQuotedName(std::string& out, const TileRow& row) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += '"';
+    for (char c : NameText(row.name)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
 void AppendShown(std::string& out, const TileRow& row, int column) {
-    if (column == kNameColumn) out += '"';
-    AppendCell(out, row, column);
-    if (column == kNameColumn) out += '"';
+    if (column == kNameColumn)
+        AppendQuotedName(out, row);
+    else
+        AppendCell(out, row, column);
 }
 
 bool Differs(const TileRow& a, const TileRow& b, int column) {

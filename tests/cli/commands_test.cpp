@@ -215,5 +215,14 @@ TEST_P(Commands, DiffPrintsEveryDifferingColumnInOrder) {
     EXPECT_EQ(LineCount(missing.err), 1);
 }
 
+// Quotes, backslashes and line breaks in a name cannot split a diff line.
+TEST_P(Commands, DiffEscapesNamesToKeepOneLinePerColumn) {
+    const std::string copy = sample.file("copy.mul");
+    std::filesystem::copy_file(sample.path(), copy);
+    ASSERT_EQ(Run({"set", copy, "item", "7", "name=a\"b\\\nc\x7F"}).status, kExitDone);
+    const CliRun run = RunCli({"diff", sample.path(), copy});
+    EXPECT_EQ(run.out, "item 7 name: \"" + NameText(ItemBefore(7).Name) + "\" -> \"a\\\"b\\\\\\x0Ac\\x7F\"\n");
+}
+
 }  // namespace
 }  // namespace tilewright::cli
