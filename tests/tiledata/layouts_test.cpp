@@ -221,8 +221,9 @@ TEST_P(WholeFile, OneHighFlagBitEditChangesOnlyItsRecord) {
     ASSERT_EQ(after.size(), original.size());
     const std::size_t start = static_cast<std::size_t>(item->position) - 1;
     for (std::size_t i = 0; i < after.size(); ++i)
-        if (after[i] != original[i])
+        if (after[i] != original[i]) {
             EXPECT_TRUE(i >= start && i < start + layout.RecordSize(TileKind::Item)) << "byte " << i;
+        }
     auto reloaded = LoadItemTile(folder.path(), n);
     ASSERT_TRUE(reloaded);
     EXPECT_EQ(reloaded->record.Flags, item->record.Flags ^ FlagMask(bit));
