@@ -17,10 +17,6 @@ constexpr std::array<std::uint8_t, 4> kMagic = {'M', 'Y', 'P', 0};
 constexpr std::uint16_t kStored = 0;
 constexpr std::uint16_t kZlib = 1;
 
-std::uint64_t ReadU64LE(std::span<const std::uint8_t, 8> b) {
-    return ReadU32LE(b.first<4>()) | std::uint64_t{ReadU32LE(b.last<4>())} << 32;
-}
-
 std::string Position(std::uint64_t offset) { return "position " + std::to_string(offset + 1); }
 
 Error Broken(const std::string& path, const std::string& what) {
