@@ -18,6 +18,7 @@
 #include "artimage.h"
 #include "bytes.h"
 #include "decode_mul.h"
+#include "fuzzfolder.h"
 
 namespace {
 
@@ -63,28 +64,8 @@ void Same(const CheckingSurface& a, const CheckingSurface& b, const char* what) 
 
 // A folder of this process for the two files, on tmpfs when there is one:
 // every input rewrites them.
-class FuzzFolder {
-public:
-    FuzzFolder() {
-        const std::filesystem::path shm("/dev/shm");
-        const auto base = std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-        dir_ = base / ("tilewright-art-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        path_ = dir_.string() + "/";
-    }
-    ~FuzzFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::filesystem::path dir_;
-    std::string path_;
-};
-
 const std::string& Folder() {
-    static const FuzzFolder folder;
+    static const fuzzing::FuzzFolder folder("tilewright-art-fuzz");
     return folder.path();
 }
 

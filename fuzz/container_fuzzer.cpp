@@ -18,6 +18,7 @@
 #include "artimage.h"
 #include "containertable.h"
 #include "decode_mul.h"
+#include "fuzzfolder.h"
 
 namespace {
 
@@ -45,28 +46,8 @@ public:
 
 // A folder of this process on tmpfs when there is one. Every input is a new
 // file (a new inode), so the kept table of the last input never answers.
-class FuzzFolder {
-public:
-    FuzzFolder() {
-        const std::filesystem::path shm("/dev/shm");
-        const auto base = std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-        dir_ = base / ("tilewright-container-fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir_);
-        path_ = dir_.string() + "/";
-    }
-    ~FuzzFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::filesystem::path dir_;
-    std::string path_;
-};
-
 const std::string& Folder() {
-    static const FuzzFolder folder;
+    static const fuzzing::FuzzFolder folder("tilewright-container-fuzz");
     return folder.path();
 }
 
