@@ -1,0 +1,56 @@
+#include "freeslots.h"
+
+#include <gtest/gtest.h>
+
+#include "tiledatabuilder.h"
+
+namespace tilewright {
+namespace {
+
+using sample::TileDataBuilder;
+
+TEST(FreeSlots, EmptyRecordsWithoutPictureAscendingInEveryLayout) {
+    for (const TileDataLayout* layout : {&kClassicLayout, &kLargeItemLayout, &kWideFlagLayout}) {
+        SCOPED_TRACE(std::string(layout->id));
+        TileDataBuilder builder(*layout);
+        // Every record empty but a few, each made non-empty by one field only.
+        ItemTileRecord named;
+        named.Name = sample::MakeName("x");
+        ItemTileRecord flagged;
+        flagged.Flags = layout->flagSize == 8 ? FlagMask(40) : FlagMask(0);
+        ItemTileRecord heavy;
+        heavy.Weight = 1;
+        builder.SetItem(0, named);
+        builder.SetItem(1, flagged);
+        builder.SetItem(2, heavy);
+        LandTileRecord textured;
+        textured.TextureId = -1;
+        builder.SetLand(0, textured);
+        const auto file = TileDataFile::FromBytes("TileData.mul", builder.bytes());
+
+        const auto pictured = [](std::int32_t n) { return n == 3 || n == 5; };
+        EXPECT_EQ(FreeSlots(file, TileKind::Item, pictured, 3), (std::vector<std::int32_t>{4, 6, 7}));
+        EXPECT_EQ(FreeSlots(file, TileKind::Land, pictured, 2), (std::vector<std::int32_t>{1, 2}));
+        const auto all = FreeSlots(file, TileKind::Item, [](std::int32_t) { return false; });
+        EXPECT_EQ(all.size(), static_cast<std::size_t>(layout->RecordCount(TileKind::Item) - 3));
+        EXPECT_EQ(all.back(), layout->RecordCount(TileKind::Item) - 1);
+        EXPECT_TRUE(IsEmptyRecord(file.Item(3)));
+        EXPECT_FALSE(IsEmptyRecord(file.Item(1)));
+        EXPECT_FALSE(IsEmptyRecord(file.Land(0)));
+    }
+}
+
+TEST(FreeSlots, SampleRecordsAreNotFreeAndAShortFileOffersWhatItHolds) {
+    auto bytes = sample::BuildSampleTileData(kClassicLayout);
+    const auto full = TileDataFile::FromBytes("TileData.mul", bytes);
+    for (std::int32_t n : FreeSlots(full, TileKind::Item, [](std::int32_t) { return false; }))
+        EXPECT_EQ(full.Item(n), ItemTileRecord{}) << n;
+
+    bytes.assign(kClassicLayout.itemSectionStart + 4 + 2 * kItemRecordSize, 0);
+    const auto shortened = TileDataFile::FromBytes("TileData.mul", bytes);
+    EXPECT_EQ(FreeSlots(shortened, TileKind::Item, [](std::int32_t) { return false; }),
+              (std::vector<std::int32_t>{0, 1}));
+}
+
+}  // namespace
+}  // namespace tilewright
