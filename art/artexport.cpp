@@ -23,7 +23,6 @@
 namespace tilewright {
 namespace {
 
-const char* KindName(TileKind kind) { return kind == TileKind::Land ? "land" : "item"; }
 
 Error WriteError(const std::string& path, int err) {
     return Error{ErrorKind::FileUnwritable, "Cannot write " + Quoted(path) + ": " + std::strerror(err) + "."};
@@ -75,7 +74,7 @@ struct Job {
 
 std::string ArtPictureFileName(TileKind kind, std::int32_t id) {
     char name[32];
-    std::snprintf(name, sizeof name, "%s-%05d.png", KindName(kind), static_cast<int>(id));
+    std::snprintf(name, sizeof name, "%s-%05d.png", KindName(kind).data(), static_cast<int>(id));
     return name;
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "rgbasurface.h"
-#include "tiledatalayout.h"
+#include "tilekind.h"
 
 namespace tilewright::Decode_Mul {
 

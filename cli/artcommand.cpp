@@ -17,7 +17,6 @@ struct ArtArguments {
     std::string out;
 };
 
-TileKind KindNamed(const std::string& name) { return name == "land" ? TileKind::Land : TileKind::Item; }
 
 // Rewrites one line in place on the terminal; the last call ends it.
 void ShowProgress(std::ostream& err, std::size_t done, std::size_t total) {
@@ -36,7 +35,7 @@ int RunArt(const ArtArguments& args, CommandContext& context) {
     if (!folder.empty() && folder.back() != '/') folder += '/';
 
     if (!args.all) {
-        const Status written = ExportArtPicture(folder, KindNamed(args.kind), *args.id, args.out);
+        const Status written = ExportArtPicture(folder, ParseKind(args.kind).value_or(TileKind::Item), *args.id, args.out);
         return written ? kExitDone : context.Fail(kExitFailure, written.error());
     }
     ArtExportOptions options;

@@ -23,7 +23,7 @@ int RunInfo(CommandContext& context, const std::string& path) {
     out << "layout: " << layout.id << '\n';
     out << "flag bits: " << layout.FlagBits() << '\n';
     for (TileKind kind : {TileKind::Land, TileKind::Item}) {
-        const std::string_view name = KindText(kind);
+        const std::string_view name = KindName(kind);
         out << name << " record size: " << layout.RecordSize(kind) << '\n';
         out << name << " records: " << file->HeldCount(kind);
         if (file->HeldCount(kind) < layout.RecordCount(kind)) out << " of " << layout.RecordCount(kind);

@@ -54,7 +54,7 @@ Error MovedError(const std::string& path, TileKind kind, std::int32_t n, std::in
                  const TileDataLayout& layout) {
     const auto now = layout.RecordPosition(kind, n);
     return Error{ErrorKind::OutOfBounds,
-                 Quoted(path) + " has changed since " + KindName(kind) + " tile " + std::to_string(n) +
+                 Quoted(path) + " has changed since " + std::string(KindName(kind)) + " tile " + std::to_string(n) +
                      " was loaded: in its layout now the tile " +
                      (now ? "lies at position " + std::to_string(*now) : std::string("has no position")) +
                      ", not at " + std::to_string(position) + ". Nothing was written; select the tile again."};
@@ -73,7 +73,7 @@ Status WriteRecord(const std::string& folder, TileKind kind, const CompiledTile<
         return MovedError(file.path(), kind, *tileNumber, tile.position, layout);
     std::vector<std::uint8_t> bytes(layout.RecordSize(kind));
     encode(layout, tile.record, bytes);
-    if (Status inside = CheckRecordInside(file.path(), KindName(kind), tile.position, bytes.size(), file.size());
+    if (Status inside = CheckRecordInside(file.path(), kind, tile.position, bytes.size(), file.size());
         !inside)
         return inside;
     if (Status written = file.WriteAllAt(static_cast<std::uint64_t>(tile.position) - 1, bytes); !written)

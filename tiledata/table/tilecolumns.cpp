@@ -73,12 +73,6 @@ std::optional<int> FindColumn(std::string_view name) {
     return found->second;
 }
 
-std::optional<TileKind> KindFromText(std::string_view text) {
-    if (text == "land") return TileKind::Land;
-    if (text == "item") return TileKind::Item;
-    return std::nullopt;
-}
-
 TileRow ReadTileRow(const TileDataFile& file, TileKind kind, std::int32_t n) {
     TileRow row;
     row.kind = kind;
@@ -151,7 +145,7 @@ bool NextCodePoint(std::string_view text, std::size_t& at, char32_t& code) {
 
 void AppendCell(std::string& out, const TileRow& row, int column) {
     if (column == kKindColumn)
-        out += KindText(row.kind);
+        out += KindName(row.kind);
     else if (column == kIdColumn)
         AppendNumber(out, row.id);
     else if (column == kNameColumn)

@@ -31,7 +31,7 @@ void AppendCsvName(std::string& out, const TileRow& row) {
 }
 
 void AppendCsvRow(std::string& out, const TileRow& row, int flagBits) {
-    out += KindText(row.kind);
+    out += KindName(row.kind);
     out += ',';
     AppendNumber(out, row.id);
     out += ',';
@@ -75,7 +75,7 @@ void AppendJsonKey(std::string& out, int column) {
 // No key for an empty cell: an unnamed tile has no "name", a land row no "weight".
 void AppendJsonObject(std::string& out, const TileRow& row, int flagBits) {
     out += "{\"kind\":\"";
-    out += KindText(row.kind);
+    out += KindName(row.kind);
     out += '"';
     AppendJsonKey(out, kIdColumn);
     AppendNumber(out, row.id);

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-namespace tilewright {
+#include "tilekind.h"
 
-enum class TileKind { Land, Item };
+namespace tilewright {
 
 inline constexpr std::size_t kBlockHeaderSize = 4;
 inline constexpr std::size_t kRecordsPerBlock = 32;

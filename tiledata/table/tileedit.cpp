@@ -56,7 +56,7 @@ std::optional<std::string> SetCell(TileEdit& edit, int column, std::string_view 
         if (column != kNameColumn) return "column " + name() + " needs a value";
     }
     if (!ColumnBelongs(column, edit.kind))
-        return Quote(text) + " in column " + name() + ": " + std::string(KindText(edit.kind)) + " tiles have no " + name();
+        return Quote(text) + " in column " + name() + ": " + std::string(KindName(edit.kind)) + " tiles have no " + name();
 
     if (column == kNameColumn) {
         if (auto refused = ParseName(text, edit.name)) return refused;

@@ -49,7 +49,7 @@ std::optional<Error> EditCollector::EndRow() {
     if (!idCell) return Error{ErrorKind::InvalidValue, At(rowLine_) + "the row has no id"};
 
     TileEdit edit;
-    const auto kind = KindFromText(Text(*kindCell));
+    const auto kind = ParseKind(Text(*kindCell));
     if (!kind) return Refuse(*kindCell, "\"" + std::string(Text(*kindCell)) + "\" in column kind is not land or item");
     edit.kind = *kind;
 
@@ -59,10 +59,10 @@ std::optional<Error> EditCollector::EndRow() {
     if (idText.empty() || idText.front() == '-' || ec != std::errc{} || end != idText.data() + idText.size() ||
         edit.id >= held)
         return Refuse(*idCell, "\"" + std::string(idText) + "\" in column id is not an id the file holds (" +
-                                   std::string(KindText(edit.kind)) + " 0 to " + std::to_string(held - 1) + ")");
+                                   std::string(KindName(edit.kind)) + " 0 to " + std::to_string(held - 1) + ")");
     std::uint32_t& first = firstLine_[KindIndex(edit.kind)][static_cast<std::size_t>(edit.id)];
     if (first != 0)
-        return Refuse(*idCell, "a second row for " + std::string(KindText(edit.kind)) + " " + std::string(idText) +
+        return Refuse(*idCell, "a second row for " + std::string(KindName(edit.kind)) + " " + std::string(idText) +
                                    " (the first is on line " + std::to_string(first) + ")");
     first = rowLine_;
 

@@ -18,7 +18,7 @@ struct RecordRead {
 // position `where` gives for that layout.
 template <class PositionOf>
 Result<RecordRead> ReadRecordBytes(const std::string& folder, TileKind kind, PositionOf where) {
-    const char* kindName = KindName(kind);
+    const std::string kindName(KindName(kind));
     auto file = GameFile::OpenForReading(folder, kTileDataFileName);
     if (!file) {
         // Without a file its layout is unknown; the classic one is what the
@@ -33,7 +33,7 @@ Result<RecordRead> ReadRecordBytes(const std::string& folder, TileKind kind, Pos
     if (!position) return position.error();
     read.position = *position;
     read.bytes.resize(read.layout.RecordSize(kind));
-    if (Status inside = CheckRecordInside(file->path(), kindName, read.position, read.bytes.size(), file->size());
+    if (Status inside = CheckRecordInside(file->path(), kind, read.position, read.bytes.size(), file->size());
         !inside)
         return inside.error();
     if (Status done = file->ReadExactlyAt(static_cast<std::uint64_t>(read.position) - 1, read.bytes); !done)
@@ -68,11 +68,10 @@ ItemTileRecord DecodeItem(const TileDataLayout& layout, std::span<const std::uin
 
 }  // namespace
 
-const char* KindName(TileKind kind) { return kind == TileKind::Land ? "land" : "item"; }
 
-Status CheckRecordInside(const std::string& path, const char* kind, std::int64_t position, std::uint64_t length,
+Status CheckRecordInside(const std::string& path, TileKind kind, std::int64_t position, std::uint64_t length,
                          std::uint64_t fileSize) {
-    const std::string what = std::string("The ") + kind + " record at position " + std::to_string(position) + " (" +
+    const std::string what = "The " + std::string(KindName(kind)) + " record at position " + std::to_string(position) + " (" +
                              std::to_string(length) + " bytes)";
     if (position < 1)
         return Error{ErrorKind::OutOfBounds, what + " names no byte of " + Quoted(path) + ": positions start at 1."};

@@ -71,8 +71,6 @@ std::optional<int> FindColumn(std::string_view name);
 // one kind each, every other column to both.
 inline bool ColumnBelongs(int column, TileKind kind) { return !IsValueColumn(column) || ValueFieldOf(column).kind == kind; }
 
-inline std::string_view KindText(TileKind kind) { return kind == TileKind::Land ? "land" : "item"; }
-std::optional<TileKind> KindFromText(std::string_view text);
 
 struct TileRow {
     TileKind kind = TileKind::Land;

@@ -55,7 +55,7 @@ std::size_t AppendDifferences(std::string& out, const TileRow& before, const Til
     std::size_t lines = 0;
     for (int column = kNameColumn; column < kMaxColumnCount; ++column) {
         if (!Differs(before, after, column)) continue;
-        out += KindText(before.kind);
+        out += KindName(before.kind);
         out += ' ';
         out += std::to_string(before.id);
         out += ' ';

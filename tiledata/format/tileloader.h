@@ -37,10 +37,8 @@ TileDataLayout LayoutOfFolder(const std::string& folder);
 
 // Checks that `length` bytes from the 1-based `position` lie inside a file of
 // `fileSize` bytes; the message names `path` and the `kind` of record.
-Status CheckRecordInside(const std::string& path, const char* kind, std::int64_t position, std::uint64_t length,
+Status CheckRecordInside(const std::string& path, TileKind kind, std::int64_t position, std::uint64_t length,
                          std::uint64_t fileSize);
 
-// "land" or "item", as messages name a kind.
-const char* KindName(TileKind kind);
 
 }  // namespace tilewright
