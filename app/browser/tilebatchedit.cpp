@@ -1,0 +1,61 @@
+#include "tilebatchedit.h"
+
+#include <algorithm>
+
+#include "filereplacement.h"
+#include "gamefile.h"
+
+namespace tilewright {
+namespace {
+
+std::string TileText(TileKind kind, std::int32_t id) { return std::string(KindText(kind)) + " " + std::to_string(id); }
+
+}  // namespace
+
+Status CheckRecordsUnchanged(const TileDataFile& loaded, const TileDataFile& onDisk, TileKind kind,
+                             std::span<const std::int32_t> ids) {
+    if (onDisk.layout() != loaded.layout() || onDisk.HeldCount(kind) != loaded.HeldCount(kind))
+        return Error{ErrorKind::OutOfBounds, Quoted(onDisk.path()) +
+                                                 " has changed its layout since it was loaded. Nothing was written; "
+                                                 "reload the tiles."};
+    const std::size_t size = loaded.layout().RecordSize(kind);
+    for (const std::int32_t id : ids) {
+        const std::size_t at = loaded.RecordOffset(kind, id);
+        if (!std::ranges::equal(loaded.bytes().subspan(at, size), onDisk.bytes().subspan(at, size)))
+            return Error{ErrorKind::OutOfBounds, "Tile " + TileText(kind, id) + " has changed in " +
+                                                     Quoted(onDisk.path()) +
+                                                     " since it was loaded. Nothing was written; reload the tile."};
+    }
+    return {};
+}
+
+Result<TileBatchEdit> TileBatchEdit::Prepare(const TileDataFile& loaded, const TileEdit& prototype,
+                                             std::span<const std::int32_t> ids) {
+    auto onDisk = TileDataFile::Read(loaded.path());
+    if (!onDisk) return onDisk.error();
+    if (Status same = CheckRecordsUnchanged(loaded, *onDisk, prototype.kind, ids); !same) return same.error();
+    std::vector<TileEdit> edits(ids.size(), prototype);
+    for (std::size_t i = 0; i < ids.size(); ++i) edits[i].id = ids[i];
+    TileBatchEdit edit;
+    edit.path_ = loaded.path();
+    edit.before_.assign(onDisk->bytes().begin(), onDisk->bytes().end());
+    edit.applied_ = ApplyTileEdits(*onDisk, edits);
+    return edit;
+}
+
+Status TileBatchEdit::Write() const {
+    if (changed() == 0) return {};
+    return ReplaceFileContents(path_, applied_.bytes);
+}
+
+Status TakeBack(const std::string& path, std::span<const std::uint8_t> before, std::span<const std::uint8_t> after) {
+    auto now = TileDataFile::Read(path);
+    if (!now) return now.error();
+    if (!std::ranges::equal(now->bytes(), after))
+        return Error{ErrorKind::FileUnwritable, Quoted(path) +
+                                                    " has been written by something else since the last apply, "
+                                                    "so it cannot be undone. Nothing was written."};
+    return ReplaceFileContents(path, before);
+}
+
+}  // namespace tilewright
