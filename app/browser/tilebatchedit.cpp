@@ -8,7 +8,7 @@
 namespace tilewright {
 namespace {
 
-std::string TileText(TileKind kind, std::int32_t id) { return std::string(KindText(kind)) + " " + std::to_string(id); }
+std::string TileText(TileKind kind, std::int32_t id) { return std::string(KindName(kind)) + " " + std::to_string(id); }
 
 }  // namespace
 

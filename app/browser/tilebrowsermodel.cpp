@@ -21,7 +21,7 @@ QString FlagCaptions(std::uint64_t flags, int bits) {
 QString HexText(std::int32_t id) { return QStringLiteral("0x") + QString::number(id, 16).toUpper(); }
 
 QString TileCellName(TileKind kind, std::int32_t id, const QString& name) {
-    QString text = QStringLiteral("%1 %2").arg(kind == TileKind::Land ? "land" : "item").arg(id);
+    QString text = QStringLiteral("%1 %2").arg(QLatin1StringView(KindName(kind))).arg(id);
     if (!name.isEmpty()) text += ' ' + name;
     return text;
 }
