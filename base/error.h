@@ -14,6 +14,7 @@ enum class ErrorKind {
     FileUnreadable,  // it exists but cannot be opened or read
     FileUnwritable,  // it cannot be opened for writing, written or flushed
     OutOfBounds,     // a record or position does not lie inside the file
+    UnknownLayout,   // the file's size fits no layout, so no position in it is sure
     InvalidValue,    // a box's text does not convert to the field's type
     NotLoaded,       // there is no record on show to work on
 };

@@ -6,13 +6,32 @@
 
 namespace tilewright::cli {
 
-std::optional<TileDataFile> ReadTileData(CommandContext& context, const std::string& path, int status) {
-    auto file = TileDataFile::Read(path);
+std::optional<TileDataFile> ReadTileData(CommandContext& context, const std::string& path, UnknownSize unknown,
+                                         const std::string& layoutId, int status) {
+    std::optional<TileDataLayout> given;
+    if (const TileDataLayout* named = LayoutById(layoutId)) given = *named;
+    auto file = TileDataFile::Read(path, given);
     if (!file) {
         context.Fail(status, file.error());
         return std::nullopt;
     }
+    if (!file->layoutKnown() && unknown != UnknownSize::Read) {
+        const std::string reason = UnknownSizeReason(file->path(), file->bytes().size());
+        context.Fail(status, reason + (unknown == UnknownSize::RefuseWrite
+                                           ? ". Nothing was written; --layout classic, large or 64bit takes the "
+                                             "layout as given."
+                                           : ". --layout classic, large or 64bit reads it in the layout given."));
+        return std::nullopt;
+    }
     return std::move(file).value();
+}
+
+void AddLayoutOption(CLI::App& command, std::string& layoutId) {
+    command
+        .add_option("--layout", layoutId,
+                    "Take the file as classic, large or 64bit whatever its size says (needed for a file whose "
+                    "size fits no layout)")
+        ->check(CLI::IsMember({"classic", "large", "64bit"}));
 }
 
 std::optional<std::string> ReadInputFile(CommandContext& context, const std::string& path) {

@@ -6,15 +6,29 @@
 #include <span>
 #include <string>
 
+#include <CLI/CLI.hpp>
+
 #include "commandcontext.h"
 #include "tiledatafile.h"
 #include "tileedit.h"
 
 namespace tilewright::cli {
 
-// The whole TileData.mul, or nothing after reporting why (with `status`).
-std::optional<TileDataFile> ReadTileData(CommandContext& context, const std::string& path,
-                                         int status = kExitFailure);
+// What a command does with a file whose size fits no layout.
+enum class UnknownSize {
+    Refuse,       // a command that reads the records: refused unless a layout is given
+    RefuseWrite,  // a command that writes: the same, saying that nothing was written
+    Read,         // a command that only describes the file
+};
+
+// The whole TileData.mul in the layout named by `layoutId` ("classic",
+// "large", "64bit"), or in the one its size gives when `layoutId` is empty;
+// or nothing after reporting why (with `status`).
+std::optional<TileDataFile> ReadTileData(CommandContext& context, const std::string& path, UnknownSize unknown,
+                                         const std::string& layoutId = {}, int status = kExitFailure);
+
+// --layout, for a user who knows the layout better than the file's size.
+void AddLayoutOption(CLI::App& command, std::string& layoutId);
 
 // A whole input file in one read, or nothing after reporting why.
 std::optional<std::string> ReadInputFile(CommandContext& context, const std::string& path);

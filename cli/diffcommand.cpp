@@ -12,12 +12,13 @@ namespace {
 struct DiffOptions {
     std::string pathA;
     std::string pathB;
+    std::string layout;
 };
 
 int RunDiff(CommandContext& context, const DiffOptions& options) {
-    const auto a = ReadTileData(context, options.pathA, kDiffTrouble);
+    const auto a = ReadTileData(context, options.pathA, UnknownSize::Refuse, options.layout, kDiffTrouble);
     if (!a) return context.exitStatus;
-    const auto b = ReadTileData(context, options.pathB, kDiffTrouble);
+    const auto b = ReadTileData(context, options.pathB, UnknownSize::Refuse, options.layout, kDiffTrouble);
     if (!b) return context.exitStatus;
     std::string lines;
     const std::size_t count = CompareTileData(*a, *b, lines);
@@ -34,6 +35,7 @@ void AddDiffCommand(CLI::App& app, CommandContext& context) {
                 "when they do not differ, 1 when they do, 2 on trouble.");
     command->add_option("FILE_A", options->pathA, "The first TileData.mul")->required();
     command->add_option("FILE_B", options->pathB, "The second TileData.mul")->required();
+    AddLayoutOption(*command, options->layout);
     command->callback([&context, options] { context.exitStatus = RunDiff(context, *options); });
 }
 

@@ -17,10 +17,11 @@ struct ExportOptions {
     std::string kind = "all";
     std::string format = "csv";
     std::string output;
+    std::string layout;
 };
 
 int RunExport(CommandContext& context, const ExportOptions& options) {
-    const auto file = ReadTileData(context, options.path);
+    const auto file = ReadTileData(context, options.path, UnknownSize::Refuse, options.layout);
     if (!file) return context.exitStatus;
     const KindSelection kinds = options.kind == "land"   ? KindSelection::Land
                                 : options.kind == "item" ? KindSelection::Item
@@ -51,6 +52,7 @@ void AddExportCommand(CLI::App& app, CommandContext& context) {
         ->check(CLI::IsMember({"land", "item", "all"}));
     command->add_option("--format", options->format, "csv (default) or json")->check(CLI::IsMember({"csv", "json"}));
     command->add_option("-o,--output", options->output, "Write to this file instead of standard output");
+    AddLayoutOption(*command, options->layout);
     command->callback([&context, options] { context.exitStatus = RunExport(context, *options); });
 }
 

@@ -16,6 +16,7 @@ struct FindOptions {
     std::vector<std::string> flags;
     std::vector<std::string> noFlags;
     std::vector<std::string> wheres;
+    std::string layout;
 };
 
 // A flag column named with or without its "flag_" prefix.
@@ -57,7 +58,7 @@ int BuildFilter(CommandContext& context, const FindOptions& options, int flagBit
 }
 
 int RunFind(CommandContext& context, const FindOptions& options) {
-    const auto file = ReadTileData(context, options.path);
+    const auto file = ReadTileData(context, options.path, UnknownSize::Refuse, options.layout);
     if (!file) return context.exitStatus;
     TileFilter filter;
     filter.wanted.kind = options.kind == "land" ? TileKind::Land : TileKind::Item;
@@ -89,6 +90,7 @@ void AddFindCommand(CLI::App& app, CommandContext& context) {
     command->add_option("--where", options->wheres, "COLUMN=VALUE that must hold; may be repeated")
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    AddLayoutOption(*command, options->layout);
     command->callback([&context, options] { context.exitStatus = RunFind(context, *options); });
 }
 

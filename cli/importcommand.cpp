@@ -11,11 +11,12 @@ namespace {
 struct ImportOptions {
     std::string path;
     std::string input;
+    std::string layout;
     bool dryRun = false;
 };
 
 int RunImport(CommandContext& context, const ImportOptions& options) {
-    const auto file = ReadTileData(context, options.path);
+    const auto file = ReadTileData(context, options.path, UnknownSize::RefuseWrite, options.layout);
     if (!file) return context.exitStatus;
     const auto text = ReadInputFile(context, options.input);
     if (!text) return context.exitStatus;
@@ -36,6 +37,7 @@ void AddImportCommand(CLI::App& app, CommandContext& context) {
         "import", "Apply a CSV or JSON table (as export writes it, or any part of one) to a TileData.mul.");
     command->add_option("FILE", options->path, "The TileData.mul to change")->required();
     command->add_option("INPUT", options->input, "The CSV or JSON file, told apart by its content")->required();
+    AddLayoutOption(*command, options->layout);
     command->add_flag("--dry-run", options->dryRun, "Only print what would change, in diff's format");
     command->callback([&context, options] { context.exitStatus = RunImport(context, *options); });
 }

@@ -15,11 +15,15 @@ int CountNamed(const TileDataFile& file, TileKind kind) {
 }
 
 int RunInfo(CommandContext& context, const std::string& path) {
-    const auto file = ReadTileData(context, path);
+    const auto file = ReadTileData(context, path, UnknownSize::Read);
     if (!file) return context.exitStatus;
     const TileDataLayout& layout = file->layout();
     std::ostream& out = context.out;
     out << "file: " << file->path() << '\n';
+    if (!file->layoutKnown()) {
+        out << "layout: unknown (" << file->bytes().size() << " bytes)\n";
+        return kExitDone;
+    }
     out << "layout: " << layout.id << '\n';
     out << "flag bits: " << layout.FlagBits() << '\n';
     for (TileKind kind : {TileKind::Land, TileKind::Item}) {

@@ -14,6 +14,7 @@ struct SetOptions {
     std::string kind;
     std::string ids;
     std::vector<std::string> assignments;
+    std::string layout;
     bool dryRun = false;
 };
 
@@ -35,7 +36,7 @@ int BuildEdit(CommandContext& context, const SetOptions& options, int flagBits, 
 }
 
 int RunSet(CommandContext& context, const SetOptions& options) {
-    const auto file = ReadTileData(context, options.path);
+    const auto file = ReadTileData(context, options.path, UnknownSize::RefuseWrite, options.layout);
     if (!file) return context.exitStatus;
     TileEdit prototype;
     prototype.kind = options.kind == "land" ? TileKind::Land : TileKind::Item;
@@ -65,6 +66,7 @@ void AddSetCommand(CLI::App& app, CommandContext& context) {
     command->add_option("COLUMN=VALUE", options->assignments,
                         "Columns as in export's header; name= with nothing after it clears the name")
         ->required();
+    AddLayoutOption(*command, options->layout);
     command->add_flag("--dry-run", options->dryRun, "Only print what would change, in diff's format");
     command->callback([&context, options] { context.exitStatus = RunSet(context, *options); });
 }

@@ -145,6 +145,43 @@ private slots:
         CatchMessageBoxes([&] { Button(*window, "cmdCompile")->click(); });
         QVERIFY(ReadAll(path) == edited);
     }
+
+    // A file longer than the classic one but of no layout's size is refused
+    // whole; a shortened classic file is still written record by record.
+    void compileRefusesALongerFileOfNoLayout() {
+        const struct {
+            std::vector<std::uint8_t> bytes;
+            bool written;
+        } cases[] = {
+            {sample::BuildSampleTileData(kWideFlagLayout), false},
+            {sample::BuildSampleTileData(kClassicLayout), false},
+            {sample::BuildSampleTileData(kClassicLayout), true},
+        };
+        for (std::size_t c = 0; c < std::size(cases); ++c) {
+            auto original = cases[c].bytes;
+            original.resize(cases[c].written ? original.size() - 100 : original.size() + 1);
+            TempFolder folder;
+            const std::string path = folder.file("TileData.mul");
+            QVERIFY(sample::WriteWholeFile(path, original).ok());
+            auto window = OpenWindow(folder);
+            Button(*window, "cmdItem")->click();
+            SelectRow(*window, 5);
+            Value(*window, 0)->setText(Value(*window, 0)->text() == "9" ? "8" : "9");
+            const auto boxes = CatchMessageBoxes([&] { Button(*window, "cmdCompile")->click(); });
+            QCOMPARE(boxes.size(), std::size_t{1});
+            const auto after = ReadAll(path);
+            if (cases[c].written) {
+                QCOMPARE(boxes[0].text, QString("Compiling complite..."));
+                const std::size_t start = *kClassicLayout.RecordPosition(TileKind::Item, 5) - 1;
+                for (std::size_t i = 0; i < after.size(); ++i)
+                    QCOMPARE(after[i] != original[i], i == start + 4);
+            } else {
+                QVERIFY2(boxes[0].text.contains(QString::number(original.size()) + " bytes"), qPrintable(boxes[0].text));
+                QVERIFY(boxes[0].text.contains("Nothing was written"));
+                QVERIFY(after == original);
+            }
+        }
+    }
 };
 
 TILEWRIGHT_WINDOW_TEST(LayoutWindowTest);

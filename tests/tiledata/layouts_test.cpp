@@ -60,6 +60,7 @@ TEST(LayoutForFileSize, SizeRules) {
         int flagBits;
         std::int32_t items;
         std::int32_t listed;
+        bool exact = true;
     } cases[] = {
         {1036288, "classic", 32, 16384, 16383},
         {1644544, "large", 32, 32768, 32768},
@@ -67,9 +68,12 @@ TEST(LayoutForFileSize, SizeRules) {
         {428032 + 1188 * 3, "classic", 32, 96, 16383},  // whole blocks, fewer of them
         {493568 + 1316 * 10, "64bit", 64, 320, 320},
         {428032, "classic", 32, 0, 16383},             // a land section alone
-        {1036288 - 1, "classic", 32, 16384, 16383},     // fits no layout: the classic arithmetic
-        {1000, "classic", 32, 16384, 16383},
-        {0, "classic", 32, 16384, 16383},
+        {1036288 - 1, "classic", 32, 16384, 16383, false},  // fits no layout: the classic arithmetic
+        {1036288 + 1, "classic", 32, 16384, 16383, false},
+        {1644544 + 1, "classic", 32, 16384, 16383, false},
+        {3188736 - 1, "classic", 32, 16384, 16383, false},
+        {1000, "classic", 32, 16384, 16383, false},
+        {0, "classic", 32, 16384, 16383, false},
     };
     for (const auto& c : cases) {
         const TileDataLayout layout = LayoutForFileSize(c.size);
@@ -78,6 +82,7 @@ TEST(LayoutForFileSize, SizeRules) {
         EXPECT_EQ(layout.itemRecordCount, c.items) << c.size;
         EXPECT_EQ(layout.ListedCount(TileKind::Item), c.listed) << c.size;
         EXPECT_EQ(layout.ListedCount(TileKind::Land), 16384) << c.size;
+        EXPECT_EQ(ExactLayoutForFileSize(c.size).has_value(), c.exact) << c.size;
     }
 }
 

@@ -68,6 +68,10 @@ Status WriteRecord(const std::string& folder, TileKind kind, const CompiledTile<
     auto opened = GameFile::OpenForWriting(folder, kTileDataFileName);
     if (!opened) return opened.error();
     GameFile file = std::move(opened).value();
+    // A shortened classic file is written as the window always has; a longer
+    // one of no layout's size would get the record across others' bytes.
+    if (file.size() > kClassicLayout.FileSize() && !ExactLayoutForFileSize(file.size()))
+        return Error{ErrorKind::UnknownLayout, UnknownSizeReason(file.path(), file.size()) + ". Nothing was written."};
     const TileDataLayout layout = LayoutForFileSize(file.size());
     if (tileNumber && layout.RecordPosition(kind, *tileNumber) != tile.position)
         return MovedError(file.path(), kind, *tileNumber, tile.position, layout);

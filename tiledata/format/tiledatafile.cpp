@@ -7,13 +7,16 @@
 
 namespace tilewright {
 
-TileDataFile::TileDataFile(std::string path, std::vector<std::uint8_t> bytes)
-    : path_(std::move(path)), bytes_(std::move(bytes)), layout_(LayoutForFileSize(bytes_.size())) {
+TileDataFile::TileDataFile(std::string path, std::vector<std::uint8_t> bytes, std::optional<TileDataLayout> given)
+    : path_(std::move(path)),
+      bytes_(std::move(bytes)),
+      layout_(given.value_or(LayoutForFileSize(bytes_.size()))),
+      layoutKnown_(given || ExactLayoutForFileSize(bytes_.size())) {
     landHeld_ = CountHeld(TileKind::Land);
     itemHeld_ = CountHeld(TileKind::Item);
 }
 
-Result<TileDataFile> TileDataFile::Read(const std::string& path) {
+Result<TileDataFile> TileDataFile::Read(const std::string& path, std::optional<TileDataLayout> given) {
     auto file = GameFile::OpenForReading("", path);
     if (!file) return file.error();
     if (file->size() > kMaxSize)
@@ -21,15 +24,16 @@ Result<TileDataFile> TileDataFile::Read(const std::string& path) {
                                                     " bytes long, too long for a tile data file."};
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file->size()));
     if (Status read = file->ReadExactlyAt(0, bytes); !read) return read.error();
-    return TileDataFile(file->path(), std::move(bytes));
+    return TileDataFile(file->path(), std::move(bytes), given);
 }
 
 Result<TileDataFile> TileDataFile::ReadFolder(const std::string& folder) {
     return Read(ResolveGameFile(folder, kTileDataFileName));
 }
 
-TileDataFile TileDataFile::FromBytes(std::string path, std::vector<std::uint8_t> bytes) {
-    return TileDataFile(std::move(path), std::move(bytes));
+TileDataFile TileDataFile::FromBytes(std::string path, std::vector<std::uint8_t> bytes,
+                                     std::optional<TileDataLayout> given) {
+    return TileDataFile(std::move(path), std::move(bytes), given);
 }
 
 // Positions grow with n, so the records inside are a prefix.

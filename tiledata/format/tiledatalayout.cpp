@@ -49,10 +49,26 @@ std::optional<std::int32_t> TileDataLayout::RecordPosition(TileKind kind, std::i
     return p;
 }
 
-TileDataLayout LayoutForFileSize(std::uint64_t size) {
-    if (auto narrow = WholeBlocksAfter(kClassicLayout, size)) return *narrow;
-    if (auto wide = WholeBlocksAfter(kWideFlagLayout, size)) return *wide;
-    return kClassicLayout;
+std::optional<TileDataLayout> ExactLayoutForFileSize(std::uint64_t size) {
+    if (auto narrow = WholeBlocksAfter(kClassicLayout, size)) return narrow;
+    return WholeBlocksAfter(kWideFlagLayout, size);
+}
+
+TileDataLayout LayoutForFileSize(std::uint64_t size) { return ExactLayoutForFileSize(size).value_or(kClassicLayout); }
+
+std::string UnknownSizeReason(const std::string& path, std::uint64_t size) {
+    const TileDataLayout* nearest = &kClassicLayout;
+    const auto distance = [size](const TileDataLayout* layout) {
+        return size > layout->FileSize() ? size - layout->FileSize() : layout->FileSize() - size;
+    };
+    for (const TileDataLayout* layout : {&kLargeItemLayout, &kWideFlagLayout})
+        if (distance(layout) < distance(nearest)) nearest = layout;
+    const std::uint64_t off = distance(nearest);
+    return "\"" + path + "\" is " + std::to_string(size) + " bytes long, a size that fits no TileData.mul layout " +
+           "(classic " + std::to_string(kClassicLayout.FileSize()) + ", large " +
+           std::to_string(kLargeItemLayout.FileSize()) + ", 64bit " + std::to_string(kWideFlagLayout.FileSize()) +
+           " bytes; it is " + std::to_string(off) + (off == 1 ? " byte " : " bytes ") +
+           (size > nearest->FileSize() ? "more" : "fewer") + " than " + std::string(nearest->id) + ")";
 }
 
 const TileDataLayout* LayoutById(std::string_view id) {

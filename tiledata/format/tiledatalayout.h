@@ -66,11 +66,21 @@ static_assert(kWideFlagLayout.BlockSize(TileKind::Land) * 512 == kWideFlagLayout
 static_assert(kClassicLayout.FileSize() == 1036288 && kLargeItemLayout.FileSize() == 1644544 &&
               kWideFlagLayout.FileSize() == 3188736);
 
-// The layout of a file of `size` bytes: 32-bit flags when the bytes after the
-// 32-bit land section are whole item blocks, else 64-bit flags when the bytes
-// after the 64-bit land section are, else the classic layout (a shortened
-// classic file keeps working for the records it holds).
+// The layout a file of exactly `size` bytes has: 32-bit flags when the bytes
+// after the 32-bit land section are whole item blocks, else 64-bit flags when
+// the bytes after the 64-bit land section are. Nothing for any other size:
+// such a file's layout is unknown, and nothing may write it on a guess.
+std::optional<TileDataLayout> ExactLayoutForFileSize(std::uint64_t size);
+
+// The layout the editor's window reads a file of `size` bytes in: the exact
+// one, else the classic layout (a shortened classic file keeps working for
+// the records it holds).
 TileDataLayout LayoutForFileSize(std::uint64_t size);
+
+// Why a file of `size` bytes at `path` has no layout: its size, the sizes of
+// the three whole layouts and how far it is from the nearest. One sentence
+// without its full stop, for a caller to say what follows from it.
+std::string UnknownSizeReason(const std::string& path, std::uint64_t size);
 
 // The layout named `id` ("classic", "large", "64bit"), or nullptr.
 const TileDataLayout* LayoutById(std::string_view id);
