@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "commandsupport.h"
+#include "messagetext.h"
 #include "tilefilter.h"
 
 namespace tilewright::cli {
@@ -38,7 +39,7 @@ int BuildFilter(CommandContext& context, const FindOptions& options, int flagBit
     for (const auto* list : {&options.flags, &options.noFlags}) {
         for (const std::string& flag : *list) {
             const auto column = FlagColumn(flag);
-            if (!column) return context.Fail(kExitUsage, "tilewright-cli: \"" + flag + "\" is no flag column");
+            if (!column) return context.Fail(kExitUsage, "tilewright-cli: " + QuotedValue(flag) + " is no flag column");
             if (auto refused = SetCell(filter.wanted, *column, list == &options.flags ? "1" : "0", flagBits,
                                        EmptyCell::ClearsName))
                 return Refuse(context, *column, flagBits, *refused);
@@ -48,11 +49,11 @@ int BuildFilter(CommandContext& context, const FindOptions& options, int flagBit
         const std::size_t equals = where.find('=');
         const auto column = FindColumn(std::string_view(where).substr(0, equals));
         if (equals == std::string::npos || !column || *column == kKindColumn || *column == kIdColumn)
-            return context.Fail(kExitUsage, "tilewright-cli: --where \"" + where +
-                                                "\" is not COLUMN=VALUE with a column other than kind and id");
+            return context.Fail(kExitUsage, "tilewright-cli: --where " + QuotedValue(where) +
+                                                " is not COLUMN=VALUE with a column other than kind and id");
         if (auto refused = SetCell(filter.wanted, *column, std::string_view(where).substr(equals + 1), flagBits,
                                    EmptyCell::ClearsName))
-            return Refuse(context, *column, flagBits, "--where " + where + ": " + *refused);
+            return Refuse(context, *column, flagBits, "--where: " + *refused);
     }
     return kExitDone;
 }

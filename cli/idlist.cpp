@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "messagetext.h"
+
 namespace tilewright::cli {
 namespace {
 
@@ -30,8 +32,8 @@ Result<std::vector<std::int32_t>> ParseIdList(std::string_view text, std::int32_
                             ? ParseId(part, first) && ParseId(part, last)
                             : ParseId(part.substr(0, dash), first) && ParseId(part.substr(dash + 1), last) && first <= last;
         if (!ok)
-            return Error{ErrorKind::InvalidValue, "\"" + std::string(part) + "\" in the ids \"" + std::string(text) +
-                                                      "\" is not an id or a range FIRST-LAST"};
+            return Error{ErrorKind::InvalidValue, QuotedValue(part) + " in the ids " + QuotedValue(text) +
+                                                      " is not an id or a range FIRST-LAST"};
         if (last >= held)
             return Error{ErrorKind::OutOfBounds, "the file holds no id " + std::to_string(last) + " (0 to " +
                                                      std::to_string(held - 1) + ")"};
@@ -43,19 +45,34 @@ Result<std::vector<std::int32_t>> ParseIdList(std::string_view text, std::int32_
 }
 
 Result<std::vector<std::int32_t>> ReadIdLines(std::istream& in, const std::string& inputName, std::int32_t held) {
-    std::vector<std::int32_t> ids;
+    // One character more than a message shows: a longer line is no id anyway.
+    constexpr std::size_t kLongestLine = 41;
+    std::vector<bool> listed(static_cast<std::size_t>(std::max(held, 0)));
+    std::streambuf& input = *in.rdbuf();
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
+    std::uint64_t number = 1;
+    const auto refuse = [&] {
+        return Error{ErrorKind::InvalidValue, inputName + ":" + std::to_string(number) + ":1: " + QuotedValue(line) +
+                                                  " is not an id the file holds (0 to " + std::to_string(held - 1) +
+                                                  ")"};
+    };
+    for (int c = input.sbumpc();; c = input.sbumpc()) {
+        if (c != std::char_traits<char>::eof() && c != '\n') {
+            if (line.size() == kLongestLine) return refuse();
+            line += static_cast<char>(c);
+            continue;
+        }
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
         std::int32_t id = 0;
-        if (!ParseId(line, id) || id >= held)
-            return Error{ErrorKind::InvalidValue, inputName + ":" + std::to_string(number) + ":1: \"" + line +
-                                                      "\" is not an id the file holds (0 to " +
-                                                      std::to_string(held - 1) + ")"};
-        ids.push_back(id);
+        if (!line.empty() && (!ParseId(line, id) || id >= held)) return refuse();
+        if (!line.empty()) listed[static_cast<std::size_t>(id)] = true;
+        if (c == std::char_traits<char>::eof()) break;
+        line.clear();
+        ++number;
     }
-    SortUnique(ids);
+    std::vector<std::int32_t> ids;
+    for (std::size_t id = 0; id < listed.size(); ++id)
+        if (listed[id]) ids.push_back(static_cast<std::int32_t>(id));
     return ids;
 }
 

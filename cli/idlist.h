@@ -17,7 +17,8 @@ namespace tilewright::cli {
 Result<std::vector<std::int32_t>> ParseIdList(std::string_view text, std::int32_t held);
 
 // One id a line (blank lines skipped), each below `held`; refusals name
-// `inputName`, the line and field 1.
+// `inputName`, the line and field 1. The ids are kept as one bit per record
+// the file holds, so memory stays the same however long the input runs.
 Result<std::vector<std::int32_t>> ReadIdLines(std::istream& in, const std::string& inputName, std::int32_t held);
 
 }  // namespace tilewright::cli

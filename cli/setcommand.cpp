@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "commandsupport.h"
 #include "idlist.h"
+#include "messagetext.h"
 
 namespace tilewright::cli {
 namespace {
@@ -21,16 +22,20 @@ struct SetOptions {
 // The assignments as one edit of the kind; a refusal is a usage error unless
 // it is about the file's layout.
 int BuildEdit(CommandContext& context, const SetOptions& options, int flagBits, TileEdit& edit) {
+    std::vector<int> given;
     for (const std::string& assignment : options.assignments) {
         const std::size_t equals = assignment.find('=');
         const auto column = FindColumn(std::string_view(assignment).substr(0, equals));
         if (equals == std::string::npos || !column || *column == kKindColumn || *column == kIdColumn)
-            return context.Fail(kExitUsage, "tilewright-cli: \"" + assignment +
-                                                "\" is not COLUMN=VALUE with a column other than kind and id");
+            return context.Fail(kExitUsage, "tilewright-cli: " + QuotedValue(assignment) +
+                                                " is not COLUMN=VALUE with a column other than kind and id");
+        if (std::find(given.begin(), given.end(), *column) != given.end())
+            return context.Fail(kExitUsage, "tilewright-cli: column " + ColumnName(*column) + " appears twice");
+        given.push_back(*column);
         const int status = IsFlagColumn(*column) && FlagBitOf(*column) >= flagBits ? kExitFailure : kExitUsage;
         if (auto refused = SetCell(edit, *column, std::string_view(assignment).substr(equals + 1), flagBits,
                                    EmptyCell::ClearsName))
-            return context.Fail(status, "tilewright-cli: " + assignment + ": " + *refused);
+            return context.Fail(status, "tilewright-cli: " + *refused);
     }
     return kExitDone;
 }

@@ -1,6 +1,8 @@
 // CSV through libcsv, fed one physical line at a time so that every field
 // is known by the line it ends on. Cells are taken as they stand: libcsv's
-// trimming of blanks is turned off.
+// trimming of blanks is turned off. The separator is the one of comma,
+// semicolon and tab that splits the header row into column names, since
+// spreadsheets save with the one their language uses.
 #include <csv.h>
 
 #include <algorithm>
@@ -8,9 +10,39 @@
 #include <memory>
 
 #include "editcollector.h"
+#include "messagetext.h"
 
 namespace tilewright {
 namespace {
+
+// How many cells of the first line are column names when split at `separator`
+// (a cell may be quoted whole), and how many cells there are.
+std::pair<std::size_t, std::size_t> KnownHeaderCells(std::string_view line, char separator) {
+    std::size_t known = 0, cells = 0;
+    for (std::size_t start = 0; start <= line.size(); ++cells) {
+        const std::size_t end = std::min(line.find(separator, start), line.size());
+        std::string_view cell = line.substr(start, end - start);
+        if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"') cell = cell.substr(1, cell.size() - 2);
+        known += FindColumn(cell).has_value();
+        start = end + 1;
+    }
+    return {known, cells};
+}
+
+// The separator that makes every cell of the header a column name, else the
+// one that makes the most, else a comma.
+char HeaderSeparator(std::string_view text) {
+    std::string_view line = text.substr(0, std::min(text.find('\n'), text.size()));
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    char best = ',';
+    std::size_t bestKnown = 0;
+    for (const char separator : {',', ';', '\t'}) {
+        const auto [known, cells] = KnownHeaderCells(line, separator);
+        if (known == cells && cells > 1) return separator;
+        if (known > bestKnown) best = separator, bestKnown = known;
+    }
+    return best;
+}
 
 class CsvEditReader {
 public:
@@ -22,6 +54,7 @@ public:
             return Error{ErrorKind::InvalidValue, collector_.At(1) + "cannot start the CSV reader"};
         const std::unique_ptr<csv_parser, void (*)(csv_parser*)> freed(&parser, csv_free);
         csv_set_space_func(&parser, [](unsigned char) { return 0; });
+        csv_set_delim(&parser, static_cast<unsigned char>(HeaderSeparator(text)));
 
         std::size_t at = 0;
         while (at < text.size() && !error_) {
@@ -59,19 +92,22 @@ private:
 
     void OnField(std::string_view text) {
         ++field_;
-        if (field_ == 1) rowLine_ = line_;
+        if (field_ == 1) rowLine_ = line_, rowHasText_ = false;
+        rowHasText_ = rowHasText_ || !text.empty();
         if (!inHeader_) {
             if (field_ == 1) collector_.BeginRow(line_);
             if (field_ > header_.size()) return;
-            // An empty cell keeps the file's value: only kind and id must be there.
+            // An empty cell keeps the file's value: only kind and id must be
+            // there, and a name when restoring.
             const int column = header_[field_ - 1];
-            if (!text.empty() || column == kKindColumn || column == kIdColumn)
+            if (!text.empty() || column == kKindColumn || column == kIdColumn ||
+                (column == kNameColumn && collector_.exact()))
                 collector_.AddCell(column, text, line_, static_cast<std::uint32_t>(field_));
             return;
         }
         const auto column = FindColumn(text);
         if (!column) {
-            Refuse("unknown column \"" + std::string(text) + "\"");
+            Refuse("unknown column " + QuotedValue(text));
         } else if (IsFlagColumn(*column) && FlagBitOf(*column) >= collector_.flagBits()) {
             Refuse("column " + std::string(text) + " is not in the file's layout (" +
                    std::to_string(collector_.flagBits()) + "-bit flags)");
@@ -93,6 +129,7 @@ private:
                                    collector_.At(rowLine_) + "the header has no column " + ColumnName(required)};
             return;
         }
+        if (!rowHasText_) return;  // a row of cleared cells, skipped like a blank line
         if (fields != header_.size()) {
             error_ = Error{ErrorKind::InvalidValue, collector_.At(rowLine_) + "the row has " + std::to_string(fields) +
                                                         " fields, the header " + std::to_string(header_.size())};
@@ -117,6 +154,7 @@ private:
     std::uint32_t line_ = 1;
     std::uint32_t rowLine_ = 1;
     std::size_t field_ = 0;
+    bool rowHasText_ = false;
     std::optional<Error> error_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "messagetext.h"
+
 namespace tilewright {
 namespace {
 
@@ -9,8 +11,8 @@ std::size_t KindIndex(TileKind kind) { return kind == TileKind::Land ? 0 : 1; }
 
 }  // namespace
 
-EditCollector::EditCollector(std::string inputName, const TileDataFile& file)
-    : inputName_(std::move(inputName)), file_(file), flagBits_(file.layout().FlagBits()) {
+EditCollector::EditCollector(std::string inputName, const TileDataFile& file, bool exact)
+    : inputName_(std::move(inputName)), file_(file), flagBits_(file.layout().FlagBits()), exact_(exact) {
     for (TileKind kind : {TileKind::Land, TileKind::Item})
         firstLine_[KindIndex(kind)].assign(static_cast<std::size_t>(file.HeldCount(kind)), 0);
 }
@@ -49,8 +51,9 @@ std::optional<Error> EditCollector::EndRow() {
     if (!idCell) return Error{ErrorKind::InvalidValue, At(rowLine_) + "the row has no id"};
 
     TileEdit edit;
+    edit.wholeName = exact_;
     const auto kind = ParseKind(Text(*kindCell));
-    if (!kind) return Refuse(*kindCell, "\"" + std::string(Text(*kindCell)) + "\" in column kind is not land or item");
+    if (!kind) return Refuse(*kindCell, QuotedValue(Text(*kindCell)) + " in column kind is not land or item");
     edit.kind = *kind;
 
     const std::string_view idText = Text(*idCell);
@@ -58,7 +61,7 @@ std::optional<Error> EditCollector::EndRow() {
     const auto [end, ec] = std::from_chars(idText.data(), idText.data() + idText.size(), edit.id);
     if (idText.empty() || idText.front() == '-' || ec != std::errc{} || end != idText.data() + idText.size() ||
         edit.id >= held)
-        return Refuse(*idCell, "\"" + std::string(idText) + "\" in column id is not an id the file holds (" +
+        return Refuse(*idCell, QuotedValue(idText) + " in column id is not an id the file holds (" +
                                    std::string(KindName(edit.kind)) + " 0 to " + std::to_string(held - 1) + ")");
     std::uint32_t& first = firstLine_[KindIndex(edit.kind)][static_cast<std::size_t>(edit.id)];
     if (first != 0)
@@ -68,7 +71,8 @@ std::optional<Error> EditCollector::EndRow() {
 
     for (const Cell& cell : cells_) {
         if (cell.column == kKindColumn || cell.column == kIdColumn) continue;
-        if (auto refused = SetCell(edit, cell.column, Text(cell), flagBits_, EmptyCell::Keeps))
+        const EmptyCell empty = cell.column == kNameColumn ? EmptyCell::ClearsName : EmptyCell::Keeps;
+        if (auto refused = SetCell(edit, cell.column, Text(cell), flagBits_, empty))
             return Refuse(cell, *refused);
     }
     edits_.push_back(edit);

@@ -18,14 +18,18 @@ namespace tilewright {
 
 class EditCollector {
 public:
-    EditCollector(std::string inputName, const TileDataFile& file);
+    // `exact`: the table restores records (see EditReading::exact).
+    EditCollector(std::string inputName, const TileDataFile& file, bool exact = false);
 
     int flagBits() const { return flagBits_; }
+    bool exact() const { return exact_; }
     // "edits.csv:14:7: " and "edits.csv:14: ", to start a message with.
     std::string At(std::uint32_t line, std::uint32_t field) const;
     std::string At(std::uint32_t line) const;
 
     void BeginRow(std::uint32_t line);
+    // An empty cell of the name column makes the name empty; any other
+    // empty cell keeps the file's value.
     void AddCell(int column, std::string_view text, std::uint32_t line, std::uint32_t field);
     // Checks the row and keeps its edit; the first refusal is returned.
     std::optional<Error> EndRow();
@@ -47,6 +51,7 @@ private:
     std::string inputName_;
     const TileDataFile& file_;
     int flagBits_;
+    bool exact_;
     std::uint32_t rowLine_ = 0;
     std::vector<Cell> cells_;  // the row's cells, their texts one after another
     std::string rowText_;

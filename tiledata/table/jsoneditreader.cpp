@@ -1,5 +1,5 @@
 // JSON through nlohmann-json's event (SAX) interface: an array of flat
-// objects whose keys are table columns. The input is read through an
+// objects whose keys are table columns, or one such object alone. The input is read through an
 // iterator that records how far the lexer has got, so that every cell is
 // known by its line; its field number is the key's place in the object.
 #include <nlohmann/json.hpp>
@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "editcollector.h"
+#include "messagetext.h"
 
 namespace tilewright {
 namespace {
@@ -74,13 +75,14 @@ public:
     bool number_float(number_float_t, const string_t& text) override { return Number(text); }
     bool string(string_t& text) override {
         if (depth_ == 2 && column_ != kKindColumn && column_ != kNameColumn)
-            return Refuse("\"" + text + "\" in column " + KeyName() + " is a string, not a number");
+            return Refuse(QuotedValue(text) + " in column " + KeyName() + " is a string, not a number");
         return Cell(text, "a string");
     }
     bool binary(binary_t&) override { return Refuse("binary values are not table cells"); }
 
     bool start_object(std::size_t) override {
-        if (depth_ != 1) return Refuse(depth_ == 0 ? "the file must be an array of objects" : "a cell must be a number or a string");
+        if (depth_ == 0) ++depth_;  // a single object is a table of one row
+        if (depth_ != 1) return Refuse("a cell must be a number or a string");
         ++depth_;
         field_ = 0;
         keys_.clear();
@@ -90,7 +92,7 @@ public:
     bool key(string_t& name) override {
         ++field_;
         const auto column = FindColumn(name);
-        if (!column) return Refuse("unknown column \"" + name + "\"");
+        if (!column) return Refuse("unknown column " + QuotedValue(name));
         if (std::find(keys_.begin(), keys_.end(), *column) != keys_.end())
             return Refuse("column " + name + " appears twice in the object");
         keys_.push_back(*column);
@@ -124,13 +126,16 @@ private:
 
     bool Number(const std::string& text) {
         if (depth_ == 2 && (column_ == kKindColumn || column_ == kNameColumn))
-            return Refuse(text + " in column " + KeyName() + " is a number, not a string");
+            return Refuse(QuotedValue(text) + " in column " + KeyName() + " is a number, not a string");
         return Cell(text, "a number");
     }
 
     // A value: a cell inside an object, refused anywhere else; null is an empty cell.
     bool Cell(const std::optional<std::string>& text, const char* what) {
-        if (depth_ != 2) return Refuse(std::string(depth_ == 0 ? "the file must be an array of objects, not " : "the array must hold objects, not ") + what);
+        if (depth_ != 2)
+            return Refuse(std::string(depth_ == 0 ? "the file must be an array of objects or one object, not "
+                                                  : "the array must hold objects, not ") +
+                          what);
         if (text) collector_.AddCell(column_, *text, lines_.Line(), field_);
         return true;
     }

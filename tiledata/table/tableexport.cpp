@@ -72,17 +72,17 @@ void AppendJsonKey(std::string& out, int column) {
     out += "\":";
 }
 
-// No key for an empty cell: an unnamed tile has no "name", a land row no "weight".
+// No key for a cell of the other kind (a land row has no "weight"). An
+// unnamed tile has "name": "", which an import takes as an empty name, so
+// that the export restores the file.
 void AppendJsonObject(std::string& out, const TileRow& row, int flagBits) {
     out += "{\"kind\":\"";
     out += KindName(row.kind);
     out += '"';
     AppendJsonKey(out, kIdColumn);
     AppendNumber(out, row.id);
-    if (NameLength(row.name) > 0) {
-        AppendJsonKey(out, kNameColumn);
-        AppendJsonString(out, NameText(row.name));
-    }
+    AppendJsonKey(out, kNameColumn);
+    AppendJsonString(out, NameText(row.name));
     for (int v = 0; v < kValueFieldCount; ++v) {
         if (kValueFields[static_cast<std::size_t>(v)].kind != row.kind) continue;
         AppendJsonKey(out, kFirstValueColumn + v);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "messagetext.h"
+
 namespace tilewright {
 namespace {
-
-std::string Quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // Plain decimal only: an optional '-' and digits, nothing around them.
 std::optional<std::string> ParseNumber(std::string_view text, const ValueField& field, std::int32_t& out) {
@@ -14,7 +14,7 @@ std::optional<std::string> ParseNumber(std::string_view text, const ValueField& 
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (ec != std::errc{} || ptr != end || value < field.min || value > field.max)
-        return Quote(text) + " in column " + std::string(field.column) + " is not a whole number from " +
+        return QuotedValue(text) + " in column " + std::string(field.column) + " is not a whole number from " +
                std::to_string(field.min) + " to " + std::to_string(field.max);
     out = static_cast<std::int32_t>(value);
     return std::nullopt;
@@ -29,10 +29,10 @@ std::optional<std::string> ParseName(std::string_view text, TileName& out) {
         char32_t code = 0;
         if (!NextCodePoint(text, i, code)) return "the name is not valid UTF-8";
         if (code > 0xFF)
-            return "the name " + Quote(text) + " has the character " + Quote(text.substr(begin, i - begin)) +
+            return "the name " + QuotedValue(text) + " has the character " + QuotedValue(text.substr(begin, i - begin)) +
                    ", above U+00FF";
-        if (code == 0) return "the name " + Quote(text) + " has a zero character";
-        if (count == kNameSize) return "the name " + Quote(text) + " is longer than 20 characters";
+        if (code == 0) return "the name " + QuotedValue(text) + " has a zero character";
+        if (count == kNameSize) return "the name " + QuotedValue(text) + " is longer than 20 characters";
         out[count] = static_cast<std::uint8_t>(code);
     }
     return std::nullopt;
@@ -56,7 +56,7 @@ std::optional<std::string> SetCell(TileEdit& edit, int column, std::string_view 
         if (column != kNameColumn) return "column " + name() + " needs a value";
     }
     if (!ColumnBelongs(column, edit.kind))
-        return Quote(text) + " in column " + name() + ": " + std::string(KindName(edit.kind)) + " tiles have no " + name();
+        return QuotedValue(text) + " in column " + name() + ": " + std::string(KindName(edit.kind)) + " tiles have no " + name();
 
     if (column == kNameColumn) {
         if (auto refused = ParseName(text, edit.name)) return refused;
@@ -67,7 +67,7 @@ std::optional<std::string> SetCell(TileEdit& edit, int column, std::string_view 
             return refused;
         edit.valueMask = static_cast<std::uint16_t>(edit.valueMask | (1u << v));
     } else if (IsFlagColumn(column)) {
-        if (text != "0" && text != "1") return Quote(text) + " in column " + name() + " is not 0 or 1";
+        if (text != "0" && text != "1") return QuotedValue(text) + " in column " + name() + " is not 0 or 1";
         const std::uint64_t mask = FlagMask(FlagBitOf(column));
         edit.flagMask |= mask;
         edit.flagValues = text == "1" ? edit.flagValues | mask : edit.flagValues & ~mask;
@@ -80,7 +80,7 @@ TileRow Edited(const TileRow& row, const TileEdit& edit) {
     out.flags = (row.flags & ~edit.flagMask) | (edit.flagValues & edit.flagMask);
     for (int v = 0; v < kValueFieldCount; ++v)
         if (edit.valueMask >> v & 1) out.values[static_cast<std::size_t>(v)] = edit.values[static_cast<std::size_t>(v)];
-    if (edit.hasName && !SameNameText(row.name, edit.name)) out.name = edit.name;
+    if (edit.hasName && (edit.wholeName || !SameNameText(row.name, edit.name))) out.name = edit.name;
     return out;
 }
 

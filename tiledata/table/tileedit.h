@@ -23,6 +23,9 @@ struct TileEdit {
     std::array<std::int32_t, kValueFieldCount> values{};
     bool hasName = false;
     TileName name{};  // the given text's bytes, zero after it
+    // The name's 20 bytes are written as given, zeros after the text and
+    // all, even when the record's name has the same text.
+    bool wholeName = false;
 };
 
 // What an empty cell means: in a table it keeps the file's value; in an
@@ -37,7 +40,8 @@ enum class EmptyCell { Keeps, ClearsName };
 std::optional<std::string> SetCell(TileEdit& edit, int column, std::string_view text, int flagBits, EmptyCell empty);
 
 // The row with the edit's columns put in. A name whose text is the row's
-// text keeps the row's 20 bytes, bytes after the first zero included.
+// text keeps the row's 20 bytes, bytes after the first zero included,
+// unless the edit gives the whole name.
 TileRow Edited(const TileRow& row, const TileEdit& edit);
 
 // Whether the row has every value, flag and name (compared as text) that
