@@ -26,7 +26,8 @@ QImage Scaled(const Decode_Mul::RgbaImage& picture) {
 }  // namespace
 
 BrowserPictures::BrowserPictures(std::size_t byteBound, QObject* parent) : QObject(parent), bound_(byteBound) {
-    pool_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+    // One core stays for the window, so that scrolling never waits for painters.
+    pool_.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
 }
 
 BrowserPictures::~BrowserPictures() {

@@ -17,6 +17,7 @@
 #include "applicationlook.h"
 #include "browserfilterbar.h"
 #include "browserpictures.h"
+#include "freeslots.h"
 #include "tilebrowsermodel.h"
 #include "tilecelldelegate.h"
 
@@ -187,6 +188,7 @@ void TileBrowser::Reload() {
     }
     file_ = std::make_shared<const TileDataFile>(std::move(file).value());
     filterBar_->SetFlagBits(file_->layout().FlagBits());
+    filterer_.reset();
     model_->SetFile(file_, kind());
     ApplyFilter();
     SelectIds(selected);
@@ -211,6 +213,7 @@ void TileBrowser::ChooseCurrent() {
 TileKind TileBrowser::kind() const { return model_->kind(); }
 
 void TileBrowser::ShowKind(TileKind kind) {
+    filterer_.reset();
     model_->SetFile(file_, kind);
     ApplyFilter();
 }
@@ -231,7 +234,8 @@ void TileBrowser::ApplyFilter() {
     if (!file_) return;
     const std::vector<std::int32_t> selected = SelectedIds();
     const BrowserFilter filter = filterBar_->filter();
-    model_->SetShown(FilterTiles(*file_, kind(), filter, NeedsPictures(filter) ? PictureTest() : HasPicture()));
+    if (!filterer_) filterer_.emplace(file_, kind());
+    model_->SetShown(filterer_->Filter(filter, NeedsPictures(filter) ? PictureTest() : HasPicture()));
     SelectIds(selected);
     ShowStatus();
 }
@@ -287,9 +291,7 @@ QAbstractItemView* TileBrowser::CurrentView() const {
 
 void TileBrowser::SelectNextFreeSlot() {
     if (!file_) return;
-    BrowserFilter freeOnly;
-    freeOnly.freeSlots = true;
-    const std::vector<std::int32_t> free = FilterTiles(*file_, kind(), freeOnly, PictureTest());
+    const std::vector<std::int32_t> free = FreeSlots(*file_, kind(), PictureTest());
     if (free.empty()) {
         status_->setText("No free slot.");
         return;

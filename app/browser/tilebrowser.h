@@ -82,6 +82,7 @@ private:
     std::string artFolder_;
     std::string tileDataFolder_;
     std::shared_ptr<const TileDataFile> file_;
+    std::optional<TileFilterer> filterer_;  // of the file and kind on show
     std::shared_ptr<const Decode_Mul::ArtPresence> presence_;  // read when a filter first needs it
     std::unique_ptr<BrowserPictures> pictures_;
     TileBrowserModel* model_;

@@ -4,7 +4,6 @@
 #include <charconv>
 
 #include "freeslots.h"
-#include "tilefilter.h"
 
 namespace tilewright {
 namespace {
@@ -41,17 +40,31 @@ std::optional<std::pair<std::int32_t, std::int32_t>> NumberRange(const std::stri
     return std::pair(std::min(*first, *last), std::max(*first, *last));
 }
 
-std::vector<std::int32_t> FilterTiles(const TileDataFile& file, TileKind kind, const BrowserFilter& filter,
-                                      const HasPicture& hasPicture) {
-    const std::int32_t held = file.HeldCount(kind);
+TileFilterer::TileFilterer(std::shared_ptr<const TileDataFile> file, TileKind kind) : file_(std::move(file)), kind_(kind) {}
+
+std::vector<std::int32_t> TileFilterer::Filter(const BrowserFilter& filter, const HasPicture& hasPicture) {
+    const TileDataFile& file = *file_;
+    const std::int32_t held = file.HeldCount(kind_);
     const std::string_view text = Trimmed(filter.text);
     const auto range = NumberRange(std::string(text));
     std::vector<std::int32_t> ids;
+    std::string folded;
     if (!text.empty() && !range) {
-        TileFilter byName;
-        byName.nameContains = std::string(text);
-        byName.wanted.kind = kind;
-        ids = FindTiles(file, byName);
+        const auto wanted = FoldedNames::Fold(text);
+        if (!wanted) return ids;
+        folded = *wanted;
+        if (!names_) names_.emplace(file, kind_);
+        BrowserFilter rest = filter;
+        rest.text = last_ ? last_->text : std::string();
+        // Every name holding the longer text holds the shorter one too.
+        const bool narrows = last_ && rest == *last_ && !lastFolded_.empty() && folded.find(lastFolded_) != std::string::npos;
+        if (narrows) {
+            for (const std::int32_t n : lastIds_)
+                if (names_->Contains(n, folded)) ids.push_back(n);
+        } else {
+            for (std::int32_t n = 0; n < held; ++n)
+                if (names_->Contains(n, folded)) ids.push_back(n);
+        }
     } else {
         const std::int32_t first = range ? std::min(range->first, held) : 0;
         const std::int32_t end = range ? std::min(range->second + 1, held) : held;
@@ -64,11 +77,14 @@ std::vector<std::int32_t> FilterTiles(const TileDataFile& file, TileKind kind, c
         const bool picture = asksPictures && hasPicture(n);
         if ((filter.withPicture && !picture) || (filter.withoutPicture && picture)) return true;
         if (filter.flagMask) {
-            const std::uint64_t flags = kind == TileKind::Land ? file.Land(n).Flags : file.Item(n).Flags;
+            const std::uint64_t flags = kind_ == TileKind::Land ? file.Land(n).Flags : file.Item(n).Flags;
             if ((flags & filter.flagMask) != filter.flagValues) return true;
         }
-        return filter.freeSlots && (picture || !IsEmptyRecord(file, kind, n));
+        return filter.freeSlots && (picture || !IsEmptyRecord(file, kind_, n));
     });
+    last_ = filter;
+    lastFolded_ = folded;
+    lastIds_ = ids;
     return ids;
 }
 

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "foldednames.h"
 #include "tiledatafile.h"
 
 namespace tilewright {
@@ -20,6 +22,7 @@ struct BrowserFilter {
     std::uint64_t flagMask = 0;    // flags whose state is asked for
     std::uint64_t flagValues = 0;  // set (1) or clear (0)
     bool freeSlots = false;
+    bool operator==(const BrowserFilter&) const = default;
 };
 
 // The first and last number a text names: "5", "0x4D2", "100-200",
@@ -34,9 +37,23 @@ inline bool NeedsPictures(const BrowserFilter& filter) {
     return filter.withPicture || filter.withoutPicture || filter.freeSlots;
 }
 
-// The numbers of `kind` held by `file` that pass `filter`, ascending.
-// `hasPicture` is asked only when NeedsPictures(filter).
-std::vector<std::int32_t> FilterTiles(const TileDataFile& file, TileKind kind, const BrowserFilter& filter,
-                                      const HasPicture& hasPicture);
+// Filters the tiles of one kind of a file, one filter after another as a
+// person types: a name text that only grows searches the last result alone.
+class TileFilterer {
+public:
+    TileFilterer(std::shared_ptr<const TileDataFile> file, TileKind kind);
+
+    // The numbers held by the file that pass `filter`, ascending.
+    // `hasPicture` is asked only when NeedsPictures(filter).
+    std::vector<std::int32_t> Filter(const BrowserFilter& filter, const HasPicture& hasPicture);
+
+private:
+    std::shared_ptr<const TileDataFile> file_;
+    TileKind kind_;
+    std::optional<FoldedNames> names_;  // made at the first name text
+    std::optional<BrowserFilter> last_;
+    std::string lastFolded_;
+    std::vector<std::int32_t> lastIds_;
+};
 
 }  // namespace tilewright

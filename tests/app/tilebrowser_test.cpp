@@ -173,6 +173,24 @@ private slots:
             filterBox()->setText(c.text);
             QCOMPARE(model().shown(), Expected(c.keep));
         }
+        // Typed a key at a time, each result searched within the last, and
+        // taken back again.
+        browser_->findChild<BrowserFilterBar*>()->Reset();
+        const auto holds = [](const char* part) {
+            return [part](const TileRow& r) {
+                return QString::fromStdString(NameText(r.name)).contains(part, Qt::CaseInsensitive);
+            };
+        };
+        QTest::keyClicks(filterBox(), "Torch Item 2");
+        QCOMPARE(model().shown(), Expected(holds("torch item 2")));
+        QTest::keyClick(filterBox(), Qt::Key_Backspace);
+        QTest::keyClick(filterBox(), Qt::Key_Backspace);
+        QCOMPARE(model().shown(), Expected(holds("torch item")));
+        ChooseFlag(lightSource, 2);
+        QTest::keyClicks(filterBox(), " 3");
+        QCOMPARE(model().shown(), Expected([&](const TileRow& r) {
+                     return holds("torch item 3")(r) && !(r.flags >> lightSource & 1);
+                 }));
         // The flag list is the layout's: 64 flags here, 32 in a classic file.
         QCOMPARE(browser_->findChild<QComboBox*>("flagList")->count(), 64);
     }

@@ -12,4 +12,7 @@ namespace tilewright {
 // matches no text.
 bool NameContains(const TileName& name, std::u16string_view text);
 
+// A character in lower case when it is an upper-case letter of ISO 8859-1.
+char16_t FoldCase(char16_t c);
+
 }  // namespace tilewright
