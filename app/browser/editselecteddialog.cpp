@@ -35,6 +35,8 @@ EditSelectedDialog::EditSelectedDialog(TileKind kind, int flagBits, std::size_t 
     auto* flagFrame = new QGroupBox("Flags", this);
     auto* flagGrid = new QGridLayout(flagFrame);
     const int rows = (flagBits + kFlagColumns - 1) / kFlagColumns;
+    auto* legend = new QLabel("Greyed: unchanged \u00B7 ticked: set \u00B7 empty: clear", flagFrame);
+    flagGrid->addWidget(legend, rows, 0, 1, kFlagColumns);
     for (int bit = 0; bit < flagBits; ++bit) {
         auto* box = new QCheckBox(QString::fromStdString(FlagCaption(bit)), flagFrame);
         box->setObjectName(QStringLiteral("flag(%1)").arg(bit));
