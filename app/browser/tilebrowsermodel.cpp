@@ -65,9 +65,12 @@ QVariant TileBrowserModel::data(const QModelIndex& index, int role) const {
         case kIdRole: return id;
         case kNameRole: return QString::fromStdString(NameText(file_->Name(kind_, id)));
         case Qt::AccessibleTextRole:
+            if (column != kNumber) return {};  // the other cells are read as they show
             return TileCellName(kind_, id, QString::fromStdString(NameText(file_->Name(kind_, id))));
         case Qt::DecorationRole:
-            if (column != kNumber && column != kPicture) return {};
+            if (column != kPicture) return {};
+            [[fallthrough]];
+        case kPictureRole:
             if (const QPixmap* picture = pictures_.Find(kind_, id)) return *picture;
             pictures_.Request(kind_, id);
             return {};
@@ -99,7 +102,7 @@ void TileBrowserModel::OnPictureReady(TileKind kind, std::int32_t id) {
     if (kind != kind_) return;
     const int row = RowOf(id);
     if (row < 0) return;
-    emit dataChanged(index(row, kNumber), index(row, kPicture), {Qt::DecorationRole});
+    emit dataChanged(index(row, kNumber), index(row, kPicture), {Qt::DecorationRole, kPictureRole});
 }
 
 }  // namespace tilewright

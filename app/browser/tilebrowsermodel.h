@@ -18,7 +18,9 @@ class TileBrowserModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { kNumber, kHex, kName, kPicture, kWeight, kHeight, kFlags, kColumnCount };
-    enum Role { kIdRole = Qt::UserRole, kNameRole, kPictureMissingRole };
+    // The grid's cell draws from these: the picture (asked for when not made
+    // yet), whether the tile has none, its number and its name.
+    enum Role { kIdRole = Qt::UserRole, kNameRole, kPictureRole, kPictureMissingRole };
 
     explicit TileBrowserModel(BrowserPictures& pictures, QObject* parent = nullptr);
 

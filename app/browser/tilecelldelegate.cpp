@@ -31,7 +31,7 @@ void TileCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 
     const int side = BrowserPictures::kSide;
     const QRect square(cell.left() + (cell.width() - side) / 2, cell.top() + kPadding, side, side);
-    const QVariant decoration = index.data(Qt::DecorationRole);
+    const QVariant decoration = index.data(TileBrowserModel::kPictureRole);
     if (decoration.canConvert<QPixmap>() && !decoration.isNull()) {
         const QPixmap picture = decoration.value<QPixmap>();
         const QSize size = picture.deviceIndependentSize().toSize();
