@@ -1,6 +1,7 @@
 // Fuzzes the reading of CSV and JSON tables of edits. The first byte picks
-// the file the edits are for (32-bit or 64-bit flags, each with the whole
-// land section and two item blocks); the rest is the table. A table that is
+// the file the edits are for (bit 0: 32-bit or 64-bit flags, each with the
+// whole land section and two item blocks) and how the table is read (bit 1:
+// in the Windows code page, bit 2: restoring); the rest is the table. A table that is
 // read must apply without touching any byte outside the records it changes,
 // and each changed record must differ from what it was.
 #include <cstdint>
@@ -54,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const TileDataFile& file = data[0] & 1 ? wide : narrow;
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-    auto edits = ReadTileEdits(text, "edits", file);
+    const EditReading reading{data[0] & 2 ? TableEncoding::Windows1252 : TableEncoding::Utf8, (data[0] & 4) != 0};
+    auto edits = ReadTileEdits(text, "edits", file, reading);
     if (!edits) {
         if (!edits.error().message.starts_with("edits:")) Fail("a refusal that does not name the input");
         return 0;

@@ -1,6 +1,8 @@
 // Writes a starting corpus for the edits fuzzer into the folder named by its
 // argument: the first rows of CSV and JSON exports of small files of both
-// flag widths, and a partial CSV, in the fuzzer's input layout.
+// flag widths, partial CSVs as spreadsheets save them (semicolons in the
+// Windows code page, UTF-16 with its byte order mark, cleared rows) and a
+// single JSON object, in the fuzzer's input layout.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -42,6 +44,9 @@ int main(int argc, char** argv) {
         seeds.push_back(selector + FirstRows(ExportTable(file, KindSelection::Item, TableFormat::Json), 3, true));
     }
     seeds.push_back(std::string(1, '\0') + "kind,id,weight,name\r\nitem,5,50,\"a \"\"b\"\", c\"\r\nitem,6,,\r\n");
+    seeds.push_back(std::string(1, '\6') + "kind;id;weight;name\r\nitem;5;50;Gr\xFCn\r\n;;;\r\nitem;6;;\r\n");
+    seeds.push_back(std::string(1, '\0') + std::string("\xFF\xFEk\0i\0n\0d\0\t\0i\0d\0\n\0i\0t\0e\0m\0\t\0\x35\0", 30));
+    seeds.push_back(std::string(1, '\5') + "{\"kind\": \"item\", \"id\": 5, \"name\": \"\"}");
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         const std::string path = folder + "seed-" + std::to_string(i);
         if (const std::vector<std::uint8_t> bytes(seeds[i].begin(), seeds[i].end());

@@ -128,6 +128,7 @@ TEST(SetRefusals, NameTheArgumentOrTheLineAndLeaveTheFile) {
         {{"land", "5", "weight=3"}, "", kExitUsage, "land tiles have no weight"},
         {{"item", "5", "flag_no_shadow=1"}, "", kExitFailure, "column flag_no_shadow is not in the file's layout"},
         {{"tree", "5", "weight=3"}, "", kExitUsage, "KIND"},
+        {{"item", "5", "weight=3", "hue=1", "weight=4"}, "", kExitUsage, "tilewright-cli: column weight appears twice"},
     };
     SampleFile sample(kClassicLayout);
     for (const SetRefusal& refusal : cases) {
@@ -138,6 +139,43 @@ TEST(SetRefusals, NameTheArgumentOrTheLineAndLeaveTheFile) {
         EXPECT_NE(run.err.find(refusal.message), std::string::npos) << run.err;
         EXPECT_EQ(LineCount(run.err), 1) << run.err;
         EXPECT_EQ(run.out, "");
+    }
+    EXPECT_TRUE(sample.now() == sample.original());
+}
+
+// However long or raw the value, the message quotes 40 characters of it.
+TEST(MessageRefusals, QuoteAtMostFortyCharactersWithBytesEscaped) {
+    const std::string long60(60, 'x');
+    const std::string cut = "\"" + std::string(40, 'x') + "\xE2\x80\xA6\"";
+    const struct {
+        std::vector<std::string> args;  // after the file; "in" stands for the input file
+        std::string input;
+        std::string message;
+    } cases[] = {
+        {{"import", "in"}, "kind,id," + long60 + "\nitem,5,1\n", "in:1:3: unknown column " + cut},
+        {{"import", "in"}, "[{\"kind\":\"item\",\"id\":5,\"hue\":\"" + long60 + "\"}]", "in:1:3: " + cut},
+        {{"import", "in"}, "kind,id,name\nitem,5,\"\x01" + long60 + "\"\n",
+         "in:2:3: the name \"\\x01" + std::string(39, 'x') + "\xE2\x80\xA6\" is longer than 20 characters"},
+        {{"import", "in"}, "kind,id\n" + long60 + ",5\n", "in:2:1: " + cut + " in column kind"},
+        {{"set", "item", "5", "height=" + long60}, "", "tilewright-cli: " + cut + " in column height"},
+        {{"set", "item", "1-" + long60, "hue=1"}, "", "\"1-" + std::string(38, 'x') + "\xE2\x80\xA6\" in the ids"},
+        {{"set", "item", "-", "hue=1"}, "5\n\xFF\x01\n", "standard input:2:1: \"\\xFF\\x01\" is not an id"},
+        {{"set", "item", "-", "hue=1"}, "5\n" + std::string(1 << 20, 'x'), "standard input:2:1: " + cut + " is not an id"},
+        {{"find", "item", "--flag", long60}, "", "tilewright-cli: " + cut + " is no flag column"},
+    };
+    SampleFile sample(kClassicLayout);
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {c.args[0], sample.path()};
+        for (std::size_t i = 1; i < c.args.size(); ++i) args.push_back(c.args[i] == "in" ? "in" : c.args[i]);
+        if (c.args[0] == "import") WriteText(sample.file("in"), c.input);
+        const std::string here = std::filesystem::current_path();
+        std::filesystem::current_path(sample.folder());
+        const CliRun run = RunCli(args, c.args[0] == "import" ? "" : c.input);
+        std::filesystem::current_path(here);
+        EXPECT_NE(run.status, kExitDone);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(LineCount(run.err), 1) << run.err;
+        EXPECT_LT(run.err.size(), 300u) << run.err;
     }
     EXPECT_TRUE(sample.now() == sample.original());
 }
