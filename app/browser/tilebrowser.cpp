@@ -95,8 +95,11 @@ void TileBrowser::BuildControls() {
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(34);
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setColumnWidth(TileBrowserModel::kName, 160);
-    table_->setColumnWidth(TileBrowserModel::kPicture, 48);
+    for (const int column : {TileBrowserModel::kNumber, TileBrowserModel::kHex, TileBrowserModel::kWeight,
+                             TileBrowserModel::kHeight})
+        table_->setColumnWidth(column, 64);
+    table_->setColumnWidth(TileBrowserModel::kName, 170);
+    table_->setColumnWidth(TileBrowserModel::kPicture, 44);
     table_->setWordWrap(false);
 
     views_ = new QStackedWidget(this);
@@ -155,6 +158,7 @@ void TileBrowser::BuildKeys() {
         CurrentView()->setFocus();
     });
     key(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { UndoApply(); });
+    key(QKeySequence(Qt::Key_F5), [this] { Reload(); });
 }
 
 void TileBrowser::Open(const std::string& artFolder, const std::string& tileDataFolder, TileKind kind) {

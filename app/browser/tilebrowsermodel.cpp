@@ -78,6 +78,9 @@ QVariant TileBrowserModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return column == kName || column == kFlags ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::DisplayRole: break;
+        case Qt::ToolTipRole:  // the flags' captions may be too many for the column
+            if (column != kFlags) return {};
+            break;
         default: return {};
     }
     const TileRow row = ReadTileRow(*file_, kind_, id);
