@@ -41,7 +41,7 @@ TEST(SpreadsheetDialects, EveryDialectMakesTheSameEdits) {
     const std::vector<Dialect> dialects = {
         {"semicolon", "kind;id;weight;name\r\nitem;5;7;\r\nland;3;;Gr\xC3\xBCne Au\r\n", {}},
         {"semicolon, quoted", "\"kind\";\"id\";\"weight\";\"name\"\nitem;5;7;\nland;3;;\"Gr\xC3\xBCne Au\"\n", {}},
-        {"tab", "kind\tid\tweight\tname\nitem\t5\t7\t\nland\t3\t\tGr\xC3\xBCne Au\n", {}},
+        {"tab after blank lines", "\r\n\nkind\tid\tweight\tname\nitem\t5\t7\t\nland\t3\t\tGr\xC3\xBCne Au\n", {}},
         {"UTF-8 byte order mark", "\xEF\xBB\xBF" + kEditsUtf8, {}},
         {"UTF-16 LE", Utf16(utf16, false), {}},
         {"UTF-16 BE", Utf16(utf16, true), {}},

@@ -29,11 +29,11 @@ std::pair<std::size_t, std::size_t> KnownHeaderCells(std::string_view line, char
     return {known, cells};
 }
 
-// The separator that makes every cell of the header a column name, else the
-// one that makes the most, else a comma.
+// The separator that makes every cell of the header (the first line that is
+// not blank) a column name, else the one that makes the most, else a comma.
 char HeaderSeparator(std::string_view text) {
-    std::string_view line = text.substr(0, std::min(text.find('\n'), text.size()));
-    if (line.ends_with('\r')) line.remove_suffix(1);
+    text.remove_prefix(std::min(text.find_first_not_of("\r\n"), text.size()));
+    std::string_view line = text.substr(0, std::min(text.find_first_of("\r\n"), text.size()));
     char best = ',';
     std::size_t bestKnown = 0;
     for (const char separator : {',', ';', '\t'}) {
