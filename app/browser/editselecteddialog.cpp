@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QVBoxLayout>
 
 #include "numberconversion.h"
@@ -35,10 +37,15 @@ EditSelectedDialog::EditSelectedDialog(TileKind kind, int flagBits, std::size_t 
     auto* flagFrame = new QGroupBox("Flags", this);
     auto* flagGrid = new QGridLayout(flagFrame);
     const int rows = (flagBits + kFlagColumns - 1) / kFlagColumns;
-    auto* legend = new QLabel("Greyed: unchanged \u00B7 ticked: set \u00B7 empty: clear", flagFrame);
+    auto* legend = new QLabel("Square: unchanged \u00B7 ticked: set \u00B7 empty: clear", flagFrame);
     flagGrid->addWidget(legend, rows, 0, 1, kFlagColumns);
+    // The window's style draws a partly checked box as a checked one; this
+    // style draws it as a filled square, so the three states stay apart.
+    QStyle* threeStates = QStyleFactory::create("Fusion");
+    if (threeStates) threeStates->setParent(this);
     for (int bit = 0; bit < flagBits; ++bit) {
         auto* box = new QCheckBox(QString::fromStdString(FlagCaption(bit)), flagFrame);
+        if (threeStates) box->setStyle(threeStates);
         box->setObjectName(QStringLiteral("flag(%1)").arg(bit));
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);

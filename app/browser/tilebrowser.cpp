@@ -1,5 +1,6 @@
 #include "tilebrowser.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -321,7 +322,16 @@ void TileBrowser::FillContextMenu(QMenu& menu) {
 
 void TileBrowser::Warn(const QString& text) {
     QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    box.exec();
+    Ask(box);
+}
+
+// Where no window manager hands the keys back, closing a dialog would leave
+// them nowhere: Ctrl+Z after an apply must reach the browser.
+int TileBrowser::Ask(QDialog& dialog) {
+    const bool active = isActiveWindow();
+    const int answer = dialog.exec();
+    if (active || !QApplication::activeWindow()) activateWindow();
+    return answer;
 }
 
 }  // namespace tilewright

@@ -15,6 +15,7 @@
 #include "tiledatafile.h"
 
 class QAbstractItemView;
+class QDialog;
 class QItemSelectionModel;
 class QLabel;
 class QListView;
@@ -78,6 +79,7 @@ private:
     void FillContextMenu(QMenu& menu);
     QAbstractItemView* CurrentView() const;
     void Warn(const QString& text);
+    int Ask(QDialog& dialog);  // runs a modal dialog, handing the keys back after
 
     std::string artFolder_;
     std::string tileDataFolder_;

@@ -19,7 +19,7 @@ void TileBrowser::EditSelected() {
         return;
     }
     EditSelectedDialog dialog(kind(), file_->layout().FlagBits(), ids.size(), this);
-    while (dialog.exec() == QDialog::Accepted) {
+    while (Ask(dialog) == QDialog::Accepted) {
         const auto edit = dialog.Edit();
         if (!edit) {
             Warn(QString::fromStdString(edit.error().message));
@@ -33,12 +33,12 @@ void TileBrowser::EditSelected() {
         const QString count = QStringLiteral("%1 of the %2 selected records change.").arg(batch->changed()).arg(ids.size());
         if (batch->changed() == 0) {
             QMessageBox none(QMessageBox::Information, windowTitle(), count + " Nothing was written.", QMessageBox::Ok, this);
-            none.exec();
+            Ask(none);
             return;
         }
         QMessageBox confirm(QMessageBox::Question, windowTitle(), count + " Apply?", QMessageBox::Yes | QMessageBox::No,
                             this);
-        if (confirm.exec() != QMessageBox::Yes) continue;
+        if (Ask(confirm) != QMessageBox::Yes) continue;
         if (Status written = batch->Write(); !written) {
             Warn(QString::fromStdString(written.error().message));
             return;
