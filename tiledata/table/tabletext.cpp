@@ -111,7 +111,8 @@ Result<std::string_view> DecodeTableText(std::string_view bytes, const std::stri
     if (const std::size_t line = FirstBadUtf8Line(bytes, badAt))
         return BadLine(inputName, line,
                        "the text is not valid UTF-8 (" + QuotedValue(bytes.substr(badAt, 1)) +
-                           "); --encoding windows-1252 reads it in the Windows code page");
+                           "); --encoding windows-1252 reads it in the Windows code page, where names must "
+                           "still fit ISO 8859-1");
     return bytes;
 }
 
