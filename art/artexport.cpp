@@ -1,15 +1,10 @@
 #include "artexport.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <optional>
@@ -18,36 +13,12 @@
 
 #include "decode_mul.h"
 #include "gamefile.h"
+#include "platformfile.h"
 #include "pngencoder.h"
 
 namespace tilewright {
 namespace {
 
-
-Error WriteError(const std::string& path, int err) {
-    return Error{ErrorKind::FileUnwritable, "Cannot write " + Quoted(path) + ": " + std::strerror(err) + "."};
-}
-
-// A picture is not game data: no flush to disk, but never a partial file left behind.
-Status WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return WriteError(path, errno);
-    std::size_t written = 0;
-    int err = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            err = n < 0 ? errno : ENOSPC;
-            break;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0) return {};
-    ::unlink(path.c_str());
-    return WriteError(path, err);
-}
 
 // How many ids of `kind` the art's `entryCount` entries hold: land entries
 // come first, items from entry 16384 on.
@@ -88,7 +59,7 @@ Status ExportArtPicture(const std::string& artFolder, TileKind kind, std::int32_
     if (!png) return png.error();
     if (!*png)
         return Error{ErrorKind::InvalidValue, "The art in " + Quoted(artFolder) + " has no picture for " + entry + "."};
-    return WriteFile(outPath, **png);
+    return platform::WriteNewFile(outPath, **png);
 }
 
 Result<ArtExportSummary> ExportAllArt(const std::string& artFolder, const std::string& outFolder,
@@ -96,7 +67,7 @@ Result<ArtExportSummary> ExportAllArt(const std::string& artFolder, const std::s
     const auto entryCount = Decode_Mul::ArtEntryCount(artFolder);
     if (!entryCount) return entryCount.error();
     std::error_code ec;
-    std::filesystem::create_directories(outFolder, ec);
+    std::filesystem::create_directories(platform::PathFromUtf8(outFolder), ec);
     if (ec) return Error{ErrorKind::FileUnwritable, "Cannot create the folder " + Quoted(outFolder) + ": " + ec.message() + "."};
 
     std::vector<Job> jobs;
@@ -117,7 +88,9 @@ Result<ArtExportSummary> ExportAllArt(const std::string& artFolder, const std::s
             const Job job = jobs[i];
             auto png = EntryPng(artFolder, job.kind, job.id);
             Status written;
-            if (png && *png) written = WriteFile((std::filesystem::path(outFolder) / ArtPictureFileName(job.kind, job.id)).string(), **png);
+            if (png && *png)
+                written = platform::WriteNewFile(
+                    platform::Utf8FromPath(platform::PathFromUtf8(outFolder) / ArtPictureFileName(job.kind, job.id)), **png);
             if (!png || !written) {
                 const std::lock_guard lock(mutex);
                 if (!firstError) firstError = png ? written.error() : png.error();

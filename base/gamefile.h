@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "error.h"
 
@@ -21,7 +22,8 @@ std::string ResolveGameFile(const std::string& folder, const std::string& fileNa
 std::optional<std::string> FindGameFile(const std::string& folder, const std::string& fileName);
 
 // What tells one version of a file from another: the same file has the same
-// device and inode, and a changed one a new size or modification time.
+// device and inode (on Windows the volume serial number and file index), and
+// a changed one a new size or modification time.
 struct FileIdentity {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
@@ -60,12 +62,17 @@ public:
     Status SyncAndClose();
 
 private:
-    static Result<GameFile> Open(const std::string& path, int mode, ErrorKind failure, const char* purpose);
-    GameFile(int fd, std::string path, const FileIdentity& identity)
-        : fd_(fd), path_(std::move(path)), identity_(identity) {}
+    enum class Access { Read, ReadWrite };
+    // A file descriptor on Linux, a HANDLE on Windows; -1 is neither.
+    static constexpr std::intptr_t kNoHandle = -1;
+
+    // The system's part, in gamefile_posix.cpp or gamefile_windows.cpp.
+    static Result<GameFile> Open(const std::string& path, Access access, ErrorKind failure, const char* purpose);
+    GameFile(std::intptr_t handle, std::string path, const FileIdentity& identity)
+        : handle_(handle), path_(std::move(path)), identity_(identity) {}
     void Close();
 
-    int fd_ = -1;
+    std::intptr_t handle_ = kNoHandle;
     std::string path_;
     FileIdentity identity_;
 };

@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "commandsupport.h"
 #include "gamefile.h"
+#include "platformfile.h"
 #include "tableexport.h"
 
 namespace tilewright::cli {
@@ -32,7 +33,7 @@ int RunExport(CommandContext& context, const ExportOptions& options) {
         return kExitDone;
     }
     errno = 0;
-    std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
+    std::ofstream out(platform::PathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
     out.write(table.data(), static_cast<std::streamsize>(table.size()));
     out.close();
     if (!out)

@@ -5,8 +5,10 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 #include <system_error>
 
+#include "platformfile.h"
 #include "samplegame.h"
 
 namespace {
@@ -19,6 +21,7 @@ int Usage(const char* program) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args = tilewright::platform::CommandLineArguments(argc, argv);
     std::string folder;
     const tilewright::TileDataLayout* layout = &tilewright::kClassicLayout;
     auto art = tilewright::sample::SampleArtForm::Mul;
@@ -36,13 +39,14 @@ int main(int argc, char** argv) {
         } else if (argv[i][0] == '-' || !folder.empty()) {
             return Usage(argv[0]);
         } else {
-            folder = argv[i];
+            folder = args[i];
         }
     }
     if (folder.empty()) return Usage(argv[0]);
-    if (folder.back() != '/') folder += '/';
+    // A folder typed with the system's own separator at its end keeps it.
+    if (tilewright::platform::PathFromUtf8(folder).has_filename()) folder += '/';
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
+    std::filesystem::create_directories(tilewright::platform::PathFromUtf8(folder), ec);
     if (ec) {
         std::fprintf(stderr, "Cannot create the folder \"%s\": %s.\n", folder.c_str(), ec.message().c_str());
         return 1;

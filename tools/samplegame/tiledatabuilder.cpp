@@ -9,6 +9,7 @@
 #include "bytes.h"
 #include "samplehash.h"
 #include "gamefile.h"
+#include "platformfile.h"
 
 namespace tilewright::sample {
 namespace {
@@ -140,7 +141,7 @@ std::vector<std::uint8_t> BuildSampleTileData(const TileDataLayout& layout) {
 }
 
 Status WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(platform::PathFromUtf8(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out)

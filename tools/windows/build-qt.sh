@@ -2,6 +2,7 @@
 # Builds Qt for 64-bit Windows from Debian's qt6-base source package, once,
 # with only what the editor uses, into a cache folder outside the work tree.
 # Prints the folder. A later run with the same version and options reuses it.
+# With --cached it only prints the folder when it is there, and fails if not.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 version=6.4.2
@@ -22,6 +23,7 @@ if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
+[ "${1:-}" = --cached ] && exit 1
 "$here/fetch-sources.sh" "$cache/sources" qt6-base >&2
 src=$(ls -d "$cache/sources/src/qt6-base-$version"*/ | head -1)
 build="$cache/qt-build-$key"

@@ -4,6 +4,8 @@
 # DLL_FOLDERS is a ;-separated list of Linux folders holding the DLLs the
 # program needs besides the compiler's runtime. The prefix is made on first use.
 set -euo pipefail
+# Debian's wine64 keeps its programs here, off the PATH.
+export PATH=/usr/lib/wine:$PATH
 export WINEPREFIX=$1 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winemenubuilder.exe=d}
 dlls=$2
 shift 2

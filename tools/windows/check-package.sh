@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Tries the Windows zip as a new user would, under wine in a fresh prefix:
+# unpacks it, writes a sample game folder with make-sample-game.exe, runs
+# tilewright-cli.exe info and export on it, and starts tilewright.exe on the
+# folder under Xvfb until its window shows, then closes it. Only the zip's
+# own DLLs are used. Any failure fails the script.
+#   check-package.sh ZIP
+set -euo pipefail
+# Debian's wine64 keeps its programs here, off the PATH.
+export PATH=/usr/lib/wine:$PATH
+zip=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+check=$(mktemp -d "${TMPDIR:-/tmp}/tilewright-check-XXXXXX")
+export WINEPREFIX=$check/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d WINEPATH=
+xvfb=
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  rm -rf "$check"
+}
+trap cleanup EXIT
+fail() { echo "package check: $*" >&2; exit 1; }
+
+(cd "$check" && unzip -q "$zip")
+app=$(ls -d "$check"/tilewright-*/)
+for f in tilewright.exe tilewright-cli.exe make-sample-game.exe README.md LICENSES/README.txt \
+         platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
+  [ -f "$app/$f" ] || fail "$f is missing from the zip"
+done
+wine64 wineboot -i >/dev/null 2>&1
+wineserver -p
+
+# Windows paths, as a user types them: Z: is the Linux root under wine.
+windows() { printf 'Z:%s' "${1//\//\\}"; }
+game=$(windows "$check/sample-game/")
+wine64 "$app/make-sample-game.exe" "$game" >/dev/null || fail "make-sample-game.exe failed"
+[ -f "$check/sample-game/TileData.mul" ] || fail "make-sample-game.exe wrote no TileData.mul"
+info=$(wine64 "$app/tilewright-cli.exe" info "${game}TileData.mul") || fail "tilewright-cli.exe info failed"
+echo "$info" | grep -q 16384 || fail "tilewright-cli.exe info: unexpected output: $info"
+wine64 "$app/tilewright-cli.exe" export "${game}TileData.mul" -o "$(windows "$check/tiles.csv")" ||
+  fail "tilewright-cli.exe export failed"
+[ "$(wc -l < "$check/tiles.csv")" -gt 16384 ] || fail "tilewright-cli.exe export wrote too few lines"
+# CSV lines end in CR LF on every system; text mode would have made it CR CR LF.
+if grep -q $'\r\r' "$check/tiles.csv"; then fail "the exported CSV went through text mode"; fi
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+wine64 "$app/tilewright.exe" "$game" >/dev/null 2>&1 &
+editor=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tilewright$' | head -1) ||
+  fail "tilewright.exe showed no window within a minute"
+kill -0 "$editor" 2>/dev/null || fail "tilewright.exe ended early"
+xdotool windowclose "$window" 2>/dev/null || true
+wineserver -k
+wait "$editor" 2>/dev/null || true
+echo "package check passed: $(basename "$zip")"
