@@ -10,6 +10,12 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
 
+# The Windows build: the core, tilewright-cli and the unit tests cross-built
+# and run under wine.
+if command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x /usr/lib/wine/wine64 ]; then
+  tools/windows/test-windows.sh
+fi
+
 # The art decoders under libFuzzer with AddressSanitizer and UBSan, for a
 # bounded time, when clang is there.
 if command -v clang++ >/dev/null; then

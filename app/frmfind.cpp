@@ -1,6 +1,5 @@
 #include "frmfind.h"
 
-#include <QFile>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -97,7 +96,7 @@ void FrmFind::Find(SearchDirection direction) {
     } else {
         try {
             // One read of the whole file for all the names this search looks at.
-            const auto file = TileDataFile::ReadFolder(QFile::encodeName(owner_.tileDataPath()).toStdString());
+            const auto file = TileDataFile::ReadFolder(owner_.tileDataPath().toStdString());
             if (!file) return ShowReadFailure(QString::fromStdString(file.error().message));
             hit = FindTileByName(*file, land ? TileKind::Land : TileKind::Item, list.count, list.selected, direction,
                                  text);

@@ -1,7 +1,6 @@
 #include "frmmain.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -393,6 +392,7 @@ void FrmMain::ShowMessage(const QString& text) {
     box.exec();
 }
 
-std::string FrmMain::NativeFolder(const QString& folder) const { return QFile::encodeName(folder).toStdString(); }
+// The core takes paths as UTF-8 on every system.
+std::string FrmMain::NativeFolder(const QString& folder) const { return folder.toStdString(); }
 
 }  // namespace tilewright

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <filesystem>
-#include <cstdlib>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -11,10 +11,16 @@ namespace tilewright::testing {
 
 class TempFolder {
 public:
+    // A new folder of a random name; create_directory tells whether it was new.
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tilewright-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder under " + pattern);
-        dir_ = pattern;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        std::random_device seed;
+        std::mt19937 random(seed());
+        for (int attempt = 0; attempt < 100 && dir_.empty(); ++attempt) {
+            const auto candidate = base / ("tilewright-" + std::to_string(random() % 1000000000));
+            if (std::filesystem::create_directory(candidate)) dir_ = candidate;
+        }
+        if (dir_.empty()) throw std::runtime_error("cannot make a temporary folder under " + base.string());
     }
     ~TempFolder() {
         std::error_code ec;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "gamefile.h"
@@ -80,45 +78,12 @@ TEST(TileLoader, AFolderInPlaceOfTheFileIsUnreadable) {
     EXPECT_EQ(r.error().kind, ErrorKind::FileUnreadable);
 }
 
-// A FIFO would block an ordinary open until a writer came along.
-TEST(TileLoader, ANonRegularFileIsRefusedWithoutWaiting) {
-    TempFolder folder;
-    ASSERT_EQ(::mkfifo(folder.file("TileData.mul").c_str(), 0600), 0);
-    auto r = ReadItemRecord(folder.path(), 428037);
-    ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.error().kind, ErrorKind::FileUnreadable);
-    EXPECT_NE(r.error().message.find("not a regular file"), std::string::npos);
-    EXPECT_FALSE(GameFile::OpenForWriting(folder.path(), "TileData.mul").ok());
-}
-
 TEST_F(TileLoaderTest, LoadingLeavesTheFileUntouched) {
     const auto path = folder.file("TileData.mul");
     const auto before = std::filesystem::last_write_time(path);
     for (int n = 0; n < 100; ++n) ASSERT_TRUE(ReadItemRecord(folder.path(), *ItemRecordPosition(n)).ok());
     EXPECT_EQ(std::filesystem::last_write_time(path), before);
     EXPECT_EQ(std::filesystem::file_size(path), sample::kTileDataFileSize);
-}
-
-TEST(GameFileNames, OtherLetterCasesAreFoundButTheExactNameWins) {
-    TempFolder folder;
-    ASSERT_TRUE(sample::WriteWholeFile(folder.file("tiledata.MUL"), {1}).ok());
-    EXPECT_EQ(ResolveGameFile(folder.path(), "TileData.mul"), folder.file("tiledata.MUL"));
-
-    ASSERT_TRUE(sample::WriteWholeFile(folder.file("TileData.mul"), {2}).ok());
-    EXPECT_EQ(ResolveGameFile(folder.path(), "TileData.mul"), folder.file("TileData.mul"));
-
-    // Two case variants and no exact match: neither is picked.
-    ASSERT_TRUE(sample::WriteWholeFile(folder.file("ART.mul"), {3}).ok());
-    ASSERT_TRUE(sample::WriteWholeFile(folder.file("Art.MUL"), {4}).ok());
-    EXPECT_EQ(ResolveGameFile(folder.path(), "art.mul"), folder.file("art.mul"));
-}
-
-TEST(GameFileNames, AFolderWithoutTrailingSeparatorIsJoinedDirectly) {
-    TempFolder folder;
-    ASSERT_TRUE(sample::WriteWholeFile(folder.file("gameTileData.mul"), {1}).ok());
-    const std::string prefix = folder.path() + "game";
-    EXPECT_EQ(ResolveGameFile(prefix, "TileData.mul"), folder.file("gameTileData.mul"));
-    EXPECT_EQ(ResolveGameFile(prefix, "tiledata.mul"), folder.file("gameTileData.mul"));
 }
 
 }  // namespace

@@ -17,7 +17,13 @@ cmake --build "$build" -j"$jobs"
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all
 "$here/wine-run.sh" "$WINEPREFIX" "" cmd /c exit
 wineserver -p
-trap 'wineserver -k' EXIT
+# The tests' temporary folders in memory where there is some: under wine
+# every flush of a file reaches the disk.
+temp=$(mktemp -d /dev/shm/tilewright-tests-XXXXXX 2>/dev/null || mktemp -d)
+trap 'wineserver -k; rm -rf "$temp"' EXIT
+for name in TEMP TMP; do
+  wine64 reg add 'HKCU\Environment' /v $name /d "Z:${temp//\//\\}" /f >/dev/null
+done
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
 if [ -z "$qt" ]; then
   echo "Windows window tests left out: no Windows Qt in the cache; ./package-windows.sh builds it (once, 30 to 60 minutes)."
