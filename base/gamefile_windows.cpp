@@ -34,6 +34,10 @@ Result<GameFile> GameFile::Open(const std::string& path, Access access, ErrorKin
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return refused("it is a folder");
+    // Windows refuses such a write anyway; said before trying, it is the same
+    // under wine as root, where only the attribute tells.
+    if (access == Access::ReadWrite && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return refused("the file is read-only");
     // Others may go on reading the file while a record is written, but not write it.
     const DWORD share = access == Access::Read ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
     const DWORD rights = access == Access::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
@@ -43,9 +47,6 @@ Result<GameFile> GameFile::Open(const std::string& path, Access access, ErrorKin
         if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_INVALID_NAME)
             return Error{ErrorKind::FileMissing, "Cannot find " + Quoted(path) + ": " + SystemReason(code) + "."};
         if (InUse(code)) return refused(platform::kInUse);
-        if (code == ERROR_ACCESS_DENIED && access == Access::ReadWrite && attributes != INVALID_FILE_ATTRIBUTES &&
-            (attributes & FILE_ATTRIBUTE_READONLY))
-            return refused("the file is read-only");
         return refused(SystemReason(code));
     }
     BY_HANDLE_FILE_INFORMATION info{};
