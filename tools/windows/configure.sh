@@ -19,5 +19,5 @@ if [ -n "$qt" ]; then
 fi
 cmake -S "$here/../.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$here/tilewright-mingw64.cmake" -DTILEWRIGHT_WINDOWS_PREFIXES="$prefixes" \
-  -DTILEWRIGHT_GUI=$gui -DTILEWRIGHT_WINDOWS_DLLS="$deps/bin;$qt/bin" \
+  -DTILEWRIGHT_GUI=$gui \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh;$build/wineprefix;$deps/bin;${qt:+$qt/bin}" >/dev/null
