@@ -95,7 +95,7 @@ TEST(SpreadsheetDialects, RefusalsNameTheLineAndTheWayForward) {
         WriteText(sample.file("in.csv"), c.input);
         std::vector<std::string> args = {"import", sample.path(), sample.file("in.csv")};
         args.insert(args.end(), c.options.begin(), c.options.end());
-        const std::string here = std::filesystem::current_path();
+        const std::string here = std::filesystem::current_path().string();
         std::filesystem::current_path(sample.folder());
         args[2] = "in.csv";
         const CliRun run = RunCli(args);
