@@ -161,7 +161,7 @@ TEST(MessageRefusals, QuoteAtMostFortyCharactersWithBytesEscaped) {
         std::vector<std::string> args = {c.args[0], sample.path()};
         for (std::size_t i = 1; i < c.args.size(); ++i) args.push_back(c.args[i] == "in" ? "in" : c.args[i]);
         if (c.args[0] == "import") WriteText(sample.file("in"), c.input);
-        const std::string here = std::filesystem::current_path();
+        const std::string here = std::filesystem::current_path().string();
         std::filesystem::current_path(sample.folder());
         const CliRun run = RunCli(args, c.args[0] == "import" ? "" : c.input);
         std::filesystem::current_path(here);
