@@ -219,9 +219,9 @@ TEST_P(Commands, DiffPrintsEveryDifferingColumnInOrder) {
 TEST_P(Commands, DiffEscapesNamesToKeepOneLinePerColumn) {
     const std::string copy = sample.file("copy.mul");
     std::filesystem::copy_file(sample.path(), copy);
-    ASSERT_EQ(Run({"set", copy, "item", "7", "name=a\"b\\\nc\x7F"}).status, kExitDone);
+    ASSERT_EQ(Run({"set", copy, "item", "7", "name=a\"b\\\nc\x7F\xC2\x85\xC3\xBC\xC3\x80"}).status, kExitDone);
     const CliRun run = RunCli({"diff", sample.path(), copy});
-    EXPECT_EQ(run.out, "item 7 name: \"" + NameText(ItemBefore(7).Name) + "\" -> \"a\\\"b\\\\\\x0Ac\\x7F\"\n");
+    EXPECT_EQ(run.out, "item 7 name: \"" + NameText(ItemBefore(7).Name) + "\" -> \"a\\\"b\\\\\\x0Ac\\x7F\\x85\xC3\xBC\xC3\x80\"\n");
 }
 
 }  // namespace

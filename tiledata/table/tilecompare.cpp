@@ -6,16 +6,21 @@ namespace tilewright {
 namespace {
 
 // A name in double quotes, with quotes, backslashes and control characters
-// escaped, so that every difference stays one line a script can split.
+// (U+0085 is a line break to many readers) escaped as the file's byte, so
+// that every difference stays one line a script can split.
 void AppendQuotedName(std::string& out, const TileRow& row) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     out += '"';
-    for (char c : NameText(row.name)) {
-        const auto byte = static_cast<unsigned char>(c);
+    const std::string text = NameText(row.name);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        auto byte = static_cast<unsigned char>(c);
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0;
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (byte < 0x20 || byte == 0x7F) {
+        } else if (c1 || byte < 0x20 || byte == 0x7F) {
+            if (c1) byte = static_cast<unsigned char>(text[++i]);  // U+0080 to U+009F as the file's byte
             out += "\\x";
             out += kHex[byte >> 4];
             out += kHex[byte & 0xF];
