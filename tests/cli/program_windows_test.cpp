@@ -3,7 +3,6 @@
 // keeps every byte as the in-process run writes it.
 #include <gtest/gtest.h>
 
-#define NOMINMAX
 #include <windows.h>
 
 #include <filesystem>

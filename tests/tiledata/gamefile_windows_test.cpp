@@ -3,7 +3,6 @@
 // open handle, so a handle the test holds stands for the game client's.
 #include <gtest/gtest.h>
 
-#define NOMINMAX
 #include <windows.h>
 
 #include <cctype>

@@ -8,15 +8,16 @@ set -euo pipefail
 # Debian's wine64 keeps its programs here, off the PATH.
 export PATH=/usr/lib/wine:$PATH
 here=$(cd "$(dirname "$0")" && pwd)
-build=$here/../../build-windows
+build=$(cd "$here/../.." && pwd)/build-windows
 jobs=$(nproc)
 qt=$("$here/build-qt.sh" --cached || true)
 "$here/configure.sh" "$build" "$qt"
 cmake --build "$build" -j"$jobs"
 
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all
-"$here/wine-run.sh" "$WINEPREFIX" "" cmd /c exit
+mkdir -p "$WINEPREFIX"
 wineserver -p
+"$here/wine-run.sh" "$WINEPREFIX" "" cmd /c exit
 # The tests' temporary folders in memory where there is some: under wine
 # every flush of a file reaches the disk.
 temp=$(mktemp -d /dev/shm/tilewright-tests-XXXXXX 2>/dev/null || mktemp -d)
