@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QGroupBox>
 
+#include "flagcaptions.h"
 #include "tiledatalayout.h"
-#include "tileformat.h"
 
 namespace tilewright {
 namespace {
@@ -25,9 +25,9 @@ QRect BoxGeometry(int bit) {
 
 FlagBoxes::FlagBoxes(QGroupBox* lowFrame, QGroupBox* highFrame) {
     for (int i = 0; i < 64; ++i) {
-        auto* box = new QCheckBox(QString::fromStdString(FlagCaption(i)), i < 32 ? lowFrame : highFrame);
+        auto* box = new QCheckBox(FlagCaption(i), i < 32 ? lowFrame : highFrame);
         box->setObjectName(QStringLiteral("FlagState(%1)").arg(i));
-        box->setToolTip(QString::fromStdString(FlagTooltip(i)));
+        box->setToolTip(FlagTooltip(i));
         box->setGeometry(BoxGeometry(i));
         boxes_[i] = box;
     }
@@ -37,10 +37,11 @@ void FlagBoxes::Show(std::uint64_t flags) {
     for (int i = 0; i < 64; ++i) boxes_[i]->setChecked((flags & FlagMask(i)) != 0);
 }
 
-std::array<bool, 64> FlagBoxes::Ticks() const {
-    std::array<bool, 64> ticks{};
-    for (int i = 0; i < 64; ++i) ticks[i] = boxes_[i]->checkState() == Qt::Checked;
-    return ticks;
+std::uint64_t FlagBoxes::Flags() const {
+    std::uint64_t flags = 0;
+    for (int i = 0; i < 64; ++i)
+        if (boxes_[i]->checkState() == Qt::Checked) flags |= FlagMask(i);
+    return flags;
 }
 
 }  // namespace tilewright

@@ -20,8 +20,8 @@ public:
     // Ticks exactly the boxes of the bits set in `flags`.
     void Show(std::uint64_t flags);
     void Clear() { Show(0); }
-    // Box i ticked (checked, not greyed).
-    std::array<bool, 64> Ticks() const;
+    // Bit i set exactly when box i is ticked (checked, not greyed).
+    std::uint64_t Flags() const;
     const std::array<QCheckBox*, 64>& boxes() const { return boxes_; }
 
 private:

@@ -7,10 +7,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <exception>
 
 #include "applicationlook.h"
 #include "frmmain.h"
+#include "numberconversion.h"
 #include "ownercentring.h"
 
 namespace tilewright {
@@ -84,25 +84,20 @@ void FrmFind::Open() {
 void FrmFind::Find(SearchDirection direction) {
     const FrmMain::ListState list = owner_.listState();
     const std::u16string text = txtFind_->text().toStdU16String();
-    if (list.count == 0) return Say(kNoList, true);
+    if (list.count == 0 || !list.kind) return Say(kNoList, true);
     if (text.empty()) return Say("Type a part of a tile's name or a tile number.", true);
-    const bool land = list.kind == QLatin1String("land");
-    const QString kind = land ? QStringLiteral("land") : QStringLiteral("item");
+    const std::string_view kindName = KindName(*list.kind);
+    const QString kind = QString::fromLatin1(kindName.data(), static_cast<qsizetype>(kindName.size()));
     std::optional<SearchHit> hit;
-    if (const auto number = DecimalNumber(text)) {
-        if (*number >= static_cast<std::uint64_t>(list.count))
+    if (const auto number = ReadWholeNumber(text, kDigitsOnly)) {
+        if (number->magnitude >= static_cast<std::uint64_t>(list.count))
             return Say(QStringLiteral("The %1 list holds no tile %2.").arg(kind, txtFind_->text()), true);
-        hit = SearchHit{static_cast<std::int32_t>(*number), false};
+        hit = SearchHit{static_cast<std::int32_t>(number->magnitude), false};
     } else {
-        try {
-            // One read of the whole file for all the names this search looks at.
-            const auto file = TileDataFile::ReadFolder(owner_.tileDataPath().toStdString());
-            if (!file) return ShowReadFailure(QString::fromStdString(file.error().message));
-            hit = FindTileByName(*file, land ? TileKind::Land : TileKind::Item, list.count, list.selected, direction,
-                                 text);
-        } catch (const std::exception& e) {
-            return ShowReadFailure(QStringLiteral("The names could not be searched: %1").arg(e.what()));
-        }
+        // One read of the whole file for all the names this search looks at.
+        const auto file = TileDataFile::ReadFolder(owner_.tileDataPath().toStdString());
+        if (!file) return ShowReadFailure(QString::fromStdString(file.error().message));
+        hit = FindTileByName(*file, *list.kind, list.count, list.selected, direction, text);
         if (!hit) return Say(QStringLiteral("No %1 tile's name contains \"%2\".").arg(kind, txtFind_->text()), true);
     }
     const bool forward = direction == SearchDirection::Next;

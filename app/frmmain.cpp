@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <exception>
 
 #include "applicationlook.h"
 #include "decode_mul.h"
@@ -17,38 +16,14 @@
 #include "frmfind.h"
 #include "frmpath.h"
 #include "picturearea.h"
+#include "displaytext.h"
 #include "tilecompiler.h"
-#include "tileformat.h"
 #include "tileloader.h"
+#include "valueboxes.h"
 #include "windowcontrols.h"
 
 namespace tilewright {
 namespace {
-
-constexpr char kLand[] = "land";
-constexpr char kItem[] = "item";
-constexpr char kTag[] = "tag";  // the free text tag of lstId and cmdCompile
-
-struct ValueBox {
-    const char* caption;
-    const char* labelTooltip;
-    const char* boxTooltip;
-};
-
-constexpr std::array<ValueBox, 12> kValueBoxes = {{
-    {"Weight :", "if 255 then not moveable", "0 - 255"},
-    {"Quality/Layer/LightID :", "Wearable - Layer, Light Source - LightID", "0 - 255"},
-    {"Unknown1 :", nullptr, "0 - 16383"},
-    {"Unknown2 :", nullptr, "0 - 255"},
-    {"Quantity/WC/AC :", "Weapon - Weapon Class, Armor - Armor Class", "0 - 255"},
-    {"Gump/Animation :", nullptr, "0 - 16383"},
-    {"Unknown3 :", nullptr, "0 - 255"},
-    {"Hue :", nullptr, "0 - 255"},
-    {"Unknown4 :", nullptr, "0 - 255"},
-    {"Unknown5 :", nullptr, "0 - 255"},
-    {"Height :", nullptr, "0 - 255"},
-    {"Id :", "Edit only for Land Tile", "0-16383"},
-}};
 
 // The classic window; a record with 64-bit flags widens it by the frame of
 // the upper flag bits, which sits beside "Tile Info" and is laid out like "Flags".
@@ -111,7 +86,6 @@ void FrmMain::BuildControls() {
     lstId_->setGeometry(0, 0, 89, 366);
     lstId_->setSelectionMode(QAbstractItemView::SingleSelection);
     lstId_->setUniformItemSizes(true);
-    lstId_->setProperty(kTag, QString());
     connect(lstId_, &QListWidget::itemSelectionChanged, this, &FrmMain::OnTileSelected);
     // A click on the entry already selected changes no selection but still
     // reloads the tile, for example after the folders were put right.
@@ -122,8 +96,8 @@ void FrmMain::BuildControls() {
 
     cmdLand_ = MakeButton(this, "cmdLand", "Look Land's Tile", "Load Land's Block Info", {0, 368, 89, 17});
     cmdItem_ = MakeButton(this, "cmdItem", "Look Item's Tile", "Load Item's Block Info", {0, 384, 89, 17});
-    connect(cmdLand_, &QPushButton::clicked, this, [this] { FillList(kLand, TileKind::Land); });
-    connect(cmdItem_, &QPushButton::clicked, this, [this] { FillList(kItem, TileKind::Item); });
+    connect(cmdLand_, &QPushButton::clicked, this, [this] { FillList(TileKind::Land); });
+    connect(cmdItem_, &QPushButton::clicked, this, [this] { FillList(TileKind::Item); });
 
     frameTileInfo_ = MakeFrame(this, "frmMain", "Tile Info", {96, 0, 369, 297});
     QGroupBox* flags = MakeFrame(frameTileInfo_, "Frame1", "Flags", {8, 16, 177, 273});
@@ -147,7 +121,7 @@ void FrmMain::BuildControls() {
     txtTileName_ = new QLineEdit(tileName);
     txtTileName_->setObjectName("txtTileName");
     txtTileName_->setToolTip("Tile Name MAX = 20 Char's");
-    txtTileName_->setAccessibleName("Tile Name");
+    txtTileName_->setAccessibleName(kNameCaption);
     txtTileName_->setGeometry(8, 24, 153, 19);
     txtTileName_->setMaxLength(static_cast<int>(kNameSize));
     connect(txtTileName_, &QLineEdit::textEdited, this, [this] { untouchedName_.reset(); });
@@ -167,7 +141,6 @@ void FrmMain::BuildControls() {
     }
 
     cmdCompile_ = MakeButton(this, "cmdCompile", "Compile", "Save changes in file", {320, 376, 57, 25});
-    cmdCompile_->setProperty(kTag, QString());
     cmdLoad_ = MakeButton(this, "cmdLoad", "Path's", "Please choose right way +)", {400, 376, 57, 25});
     connect(cmdCompile_, &QPushButton::clicked, this, &FrmMain::OnCompile);
     connect(cmdLoad_, &QPushButton::clicked, this, &FrmMain::OnPaths);
@@ -199,7 +172,7 @@ void FrmMain::ShowCentred() {
 
 FrmMain::ListState FrmMain::listState() const {
     const QList<QListWidgetItem*> selected = lstId_->selectedItems();
-    return {lstId_->property(kTag).toString(), lstId_->count(),
+    return {listKind_, lstId_->count(),
             selected.isEmpty() ? std::nullopt : std::optional<int>(lstId_->row(selected.first()))};
 }
 
@@ -215,15 +188,15 @@ void FrmMain::SelectEntry(int row) {
 
 // The numbers on offer follow the layout of the file as it is now; only its
 // size is read.
-void FrmMain::FillList(const char* kind, TileKind tileKind) {
+void FrmMain::FillList(TileKind kind) {
     static const QStringList kNumbers = [] {
         QStringList numbers;
         numbers.reserve(kWideFlagLayout.itemRecordCount);
         for (int n = 0; n < kWideFlagLayout.itemRecordCount; ++n) numbers.append(QString::number(n));
         return numbers;
     }();
-    const int count = LayoutOfFolder(NativeFolder(tileDataPath_)).ListedCount(tileKind);
-    lstId_->setProperty(kTag, QString::fromLatin1(kind));
+    const int count = LayoutOfFolder(NativeFolder(tileDataPath_)).ListedCount(kind);
+    listKind_ = kind;
     {
         // Refilling selects nothing and loads nothing. The numbers already
         // listed stay: making tens of thousands of entries anew is what a
@@ -243,54 +216,35 @@ void FrmMain::FillList(const char* kind, TileKind tileKind) {
 
 void FrmMain::OnTileSelected() {
     const QList<QListWidgetItem*> selected = lstId_->selectedItems();
-    if (selected.isEmpty()) return;
+    if (selected.isEmpty() || !listKind_) return;
     loadedSincePress_ = true;
-    const QString tag = lstId_->property(kTag).toString();
-    cmdCompile_->setProperty(kTag, tag);
-    const std::int32_t n = selected.first()->text().toInt();
-    try {
-        if (tag == QLatin1String(kLand))
-            ShowLandTile(n);
-        else
-            ShowItemTile(n);
-        if (const auto problem = Decode_Mul::TakeArtContainerProblem(NativeFolder(artPath_)))
-            ShowMessage(QString::fromStdString(*problem));
-    } catch (const std::exception& e) {
-        ShowLoadFailure(QStringLiteral("Tile %1 could not be shown: %2").arg(n).arg(e.what()));
-    }
+    compileKind_ = listKind_;
+    ShowTile(*listKind_, selected.first()->text().toInt());
 }
 
-void FrmMain::ShowItemTile(std::int32_t n) {
+// A land tile's picture is its texture's, an item's its own.
+void FrmMain::ShowTile(TileKind kind, std::int32_t n) {
     picTile_->Clear();
-    auto tile = LoadItemTile(NativeFolder(tileDataPath_), n);
+    auto tile = LoadTile(NativeFolder(tileDataPath_), kind, n);
     if (!tile) {
         ShowLoadFailure(LoadFailureText(tile.error()));
         return;
     }
-    const ItemTileRecord& r = tile->record;
-    ShowRecordInfo(n, tile->layout, tile->layout.RecordSize(TileKind::Item), tile->position, r.Flags);
-    const std::array<int, 11> fields = {r.Weight,   r.Quality, r.Unknown1, r.Unknown2, r.Quantity, r.Animation,
-                                        r.Unknown3, r.Hue,     r.Unknown4, r.Unknown5, r.Height};
-    for (std::size_t i = 0; i < fields.size(); ++i) SetBoxText(txtValue_[i], QString::number(fields[i]));
-    SetBoxText(txtValue_[11], QString::number(n));
-    ShowName(r.Name);
-    Decode_Mul::DrawItemArt(*picTile_, n, NativeFolder(artPath_));
-    picTile_->Refresh();
-}
-
-void FrmMain::ShowLandTile(std::int32_t n) {
-    picTile_->Clear();
-    auto tile = LoadLandTile(NativeFolder(tileDataPath_), n);
-    if (!tile) {
-        ShowLoadFailure(LoadFailureText(tile.error()));
-        return;
+    const TileRow& row = tile->row;
+    ShowRecordInfo(n, tile->layout, tile->layout.RecordSize(kind), tile->position, row.flags);
+    for (int box = 0; box < 12; ++box) {
+        const int field = FieldOfBox(kind, box);
+        if (field >= 0) SetBoxText(txtValue_[box], QString::number(row.values[static_cast<std::size_t>(field)]));
     }
-    const LandTileRecord& r = tile->record;
-    ShowRecordInfo(n, tile->layout, tile->layout.RecordSize(TileKind::Land), tile->position, r.Flags);
-    SetBoxText(txtValue_[11], QString::number(r.TextureId));
-    ShowName(r.Name);
-    Decode_Mul::DrawLandArt(*picTile_, r.TextureId, NativeFolder(artPath_));
+    if (kind == TileKind::Item) SetBoxText(txtValue_[11], QString::number(n));
+    ShowName(row.name);
+    const std::string artFolder = NativeFolder(artPath_);
+    if (kind == TileKind::Land)
+        Decode_Mul::DrawLandArt(*picTile_, static_cast<std::int16_t>(row.value("texture")), artFolder);
+    else
+        Decode_Mul::DrawItemArt(*picTile_, n, artFolder);
     picTile_->Refresh();
+    if (const auto problem = Decode_Mul::TakeArtContainerProblem(artFolder)) ShowMessage(QString::fromStdString(*problem));
 }
 
 // A failed load leaves no record on show; above all the offset box is empty,
@@ -336,44 +290,36 @@ void FrmMain::ShowFlagWidth(int bits) {
 void FrmMain::ShowName(const TileName& name) {
     txtTileName_->setText(QString::fromStdU16String(DecodeTileName(name)));
     untouchedName_ = name;
-    if (txtTileName_->text().isEmpty()) txtTileName_->setText(QString::fromStdU16String(kUnlabeled));
+    if (txtTileName_->text().isEmpty()) txtTileName_->setText(kUnlabeled);
     untouchedText_ = txtTileName_->text();
     txtTileName_->setCursorPosition(0);
 }
 
-TileForm FrmMain::GatherForm() const {
-    TileForm form;
-    form.flagTicks = flagBoxes_->Ticks();
-    for (int i = 0; i < 12; ++i) form.valueTexts[i] = txtValue_[i]->text().toStdU16String();
-    form.nameText = txtTileName_->text().toStdU16String();
-    if (untouchedName_ && txtTileName_->text() == untouchedText_) form.untouchedName = untouchedName_;
-    form.offsetText = txtOtherInfo_[0]->text().toStdU16String();
-    form.tileNumber = loadedNumber_;
-    return form;
+BoxTexts FrmMain::GatherBoxes() const {
+    BoxTexts boxes;
+    boxes.flags = flagBoxes_->Flags();
+    for (int i = 0; i < 12; ++i) boxes.values[i] = txtValue_[i]->text();
+    boxes.name = txtTileName_->text();
+    if (untouchedName_ && txtTileName_->text() == untouchedText_) boxes.untouchedName = untouchedName_;
+    boxes.offset = txtOtherInfo_[0]->text();
+    return boxes;
 }
 
+// Before any selection there is no kind, and nothing is written.
 void FrmMain::OnCompile() {
-    const QString tag = cmdCompile_->property(kTag).toString();
-    const bool land = tag == QLatin1String(kLand);
-    const bool item = tag == QLatin1String(kItem);
-    try {
-        if (land || item) {
-            const TileForm form = GatherForm();
-            const std::string folder = NativeFolder(tileDataPath_);
-            const Status written = land ? CompileLandTile(folder, form) : CompileItemTile(folder, form);
-            if (!written) {
-                ShowMessage(QString::fromStdString(written.error().message));
-                return;
-            }
-            if (txtTileName_->text().isEmpty()) {
-                txtTileName_->setText(QString::fromStdU16String(kUnlabeled));
-                untouchedName_ = TileName{};  // what was just written
-                untouchedText_ = txtTileName_->text();
-            }
+    if (compileKind_) {
+        auto placed = RowFromBoxes(*compileKind_, loadedNumber_.value_or(0), GatherBoxes());
+        const Status written =
+            placed ? CompileTile(NativeFolder(tileDataPath_), placed->row, placed->position) : Status(placed.error());
+        if (!written) {
+            ShowMessage(QString::fromStdString(written.error().message));
+            return;
         }
-    } catch (const std::exception& e) {
-        ShowMessage(QStringLiteral("The tile could not be compiled: %1").arg(e.what()));
-        return;
+        if (txtTileName_->text().isEmpty()) {
+            txtTileName_->setText(kUnlabeled);
+            untouchedName_ = TileName{};  // what was just written
+            untouchedText_ = txtTileName_->text();
+        }
     }
     QMessageBox done(QMessageBox::NoIcon, kApplicationTitle, "Compiling complite...", QMessageBox::Ok, this);
     done.exec();

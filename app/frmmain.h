@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "tilelayout.h"
+#include "tilerow.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -22,7 +22,7 @@ namespace tilewright {
 
 class FlagBoxes;
 class PictureArea;
-struct TileForm;
+struct BoxTexts;
 
 class FrmMain : public QWidget {
     Q_OBJECT
@@ -40,14 +40,16 @@ public:
         tileDataPath_ = tileDataFolder;
     }
 
-    // What the find dialog searches: the list's kind ("land", "item", or
-    // empty before the first fill), its entry count and its selected entry.
+    // What the find dialog searches: the list's kind (none before the first
+    // fill), its entry count and its selected entry.
     struct ListState {
-        QString kind;
+        std::optional<TileKind> kind;
         int count = 0;
         std::optional<int> selected;
     };
     ListState listState() const;
+    // The kind of the tile last selected, which Compile writes.
+    std::optional<TileKind> compileKind() const { return compileKind_; }
     // Selects entry `row` and loads its tile, as a click on it would: also
     // when it is selected already.
     void SelectEntry(int row);
@@ -59,10 +61,9 @@ private:
     void BuildControls();
     void SetTabOrder();
 
-    void FillList(const char* kind, TileKind tileKind);
+    void FillList(TileKind kind);
     void OnTileSelected();
-    void ShowLandTile(std::int32_t n);
-    void ShowItemTile(std::int32_t n);
+    void ShowTile(TileKind kind, std::int32_t n);
     void ShowLoadFailure(const QString& message);
     void ShowRecordInfo(std::int32_t n, const TileDataLayout& layout, std::size_t size, std::int32_t position,
                         std::uint64_t flags);
@@ -70,7 +71,7 @@ private:
     void ShowName(const TileName& name);
 
     void OnCompile();
-    TileForm GatherForm() const;
+    BoxTexts GatherBoxes() const;
 
     void OnPaths();
 
@@ -92,6 +93,10 @@ private:
     QLineEdit* txtTileName_;
     PictureArea* picTile_;
 
+    // The kind of the listed numbers, and of the tile last selected, which
+    // Compile writes; none before the first fill and selection.
+    std::optional<TileKind> listKind_;
+    std::optional<TileKind> compileKind_;
     QString artPath_;
     QString tileDataPath_;
     // The name bytes the box shows and the text it showed them as, as long as

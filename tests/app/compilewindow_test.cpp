@@ -4,10 +4,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "recordposition.h"
+#include "tiledatalayout.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
-#include "tileformat.h"
+#include "displaytext.h"
 #include "windowtest.h"
 
 namespace tilewright::testing {
@@ -74,10 +74,11 @@ private slots:
         QVERIFY(IsConfirmation(Compile()));
 
         const auto now = ReadAll(tileData());
-        ItemTileRecord expected = sample::SampleItemRecord(1234);
-        expected.Flags |= 0x20000000u;
-        expected.Weight = 50;
-        const auto bytes = EncodeItemRecord(expected);
+        TileRow expected = sample::SampleItemRecord(1234);
+        expected.flags |= 0x20000000u;
+        expected.value("weight") = 50;
+        std::vector<std::uint8_t> bytes(37);
+        EncodeTileRow(kClassicLayout, expected, bytes);
         const std::size_t at = 473847 - 1;
         QVERIFY(std::equal(bytes.begin(), bytes.end(), now.begin() + at));
         for (std::size_t d : Differences(original_, now)) QVERIFY(d >= at && d < at + 37);
@@ -88,7 +89,7 @@ private slots:
         SelectRow(*window_, 1234);
         QCOMPARE(Value(*window_, 0)->text(), QString("50"));
         QVERIFY(Flag(*window_, 29)->isChecked());
-        QCOMPARE(OtherInfo(*window_, 2)->text(), QString::fromStdString(FormatHex(expected.Flags)));
+        QCOMPARE(OtherInfo(*window_, 2)->text(), QString::fromStdString(FormatHex(expected.flags)));
     }
 
     void unchangedCompilesLeaveTheFileIdentical() {
@@ -109,14 +110,14 @@ private slots:
     void anEditedNameIsStoredAsTyped() {
         int leftovers = -1;  // a sample name with bytes after its zero
         for (int n = 0; n < 200 && leftovers < 0; ++n)
-            if (sample::SampleItemRecord(n).Name[4] != 0 && sample::SampleItemRecord(n).Name[3] == 0) leftovers = n;
+            if (sample::SampleItemRecord(n).name[4] != 0 && sample::SampleItemRecord(n).name[3] == 0) leftovers = n;
         QVERIFY(leftovers >= 0);
         Button(*window_, "cmdItem")->click();
         SelectRow(*window_, leftovers);
         QCOMPARE(Name(*window_)->text(), QString("ABC"));
         Retype(Name(*window_), "ABC");
         QVERIFY(IsConfirmation(Compile()));
-        const std::size_t nameAt = *ItemRecordPosition(leftovers) - 1 + 17;
+        const std::size_t nameAt = *kClassicLayout.RecordPosition(TileKind::Item, leftovers) - 1 + 17;
         const auto now = ReadAll(tileData());
         const std::uint8_t expected[20] = {'A', 'B', 'C'};
         QVERIFY(std::equal(std::begin(expected), std::end(expected), now.begin() + nameAt));
@@ -135,7 +136,7 @@ private slots:
         Button(*window_, "cmdItem")->click();
         QVERIFY(IsConfirmation(Compile()));
         const auto now = ReadAll(tileData());
-        const std::size_t at = *LandRecordPosition(40) - 1;
+        const std::size_t at = *kClassicLayout.RecordPosition(TileKind::Land, 40) - 1;
         QCOMPARE(now[at + 4], std::uint8_t{0xFE});
         QCOMPARE(now[at + 5], std::uint8_t{0xFF});
         for (std::size_t d : Differences(original_, now)) QVERIFY(d >= at && d < at + 26);
@@ -182,14 +183,14 @@ private slots:
         Button(*window_, "cmdItem")->click();
         int unnamed = -1;
         for (int n = 0; n < 100 && unnamed < 0; ++n)
-            if (sample::SampleItemRecord(n).Name[0] == 0) unnamed = n;
+            if (sample::SampleItemRecord(n).name[0] == 0) unnamed = n;
         QVERIFY(unnamed >= 0);
         SelectRow(*window_, unnamed);
         QCOMPARE(Name(*window_)->text(), QString("Unlabeled"));
         QVERIFY(IsConfirmation(Compile()));
         QVERIFY(ReadAll(tileData()) == original_);
 
-        const std::size_t nameAt = *ItemRecordPosition(unnamed) - 1 + 17;
+        const std::size_t nameAt = *kClassicLayout.RecordPosition(TileKind::Item, unnamed) - 1 + 17;
         Retype(Name(*window_), "");
         QVERIFY(IsConfirmation(Compile()));
         QCOMPARE(Name(*window_)->text(), QString("Unlabeled"));

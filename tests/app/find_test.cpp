@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "recordposition.h"
+#include "tiledatalayout.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
 #include "windowtest.h"
@@ -53,15 +53,12 @@ private slots:
         const std::pair<int, const char*> items[] = {{5, "Torch"}, {300, "wall torch"}, {1234, "barrel"},
                                                      {16000, "TORCH (lit)"}};
         for (const auto& [n, name] : items) {
-            ItemTileRecord r;
-            r.Weight = static_cast<std::uint8_t>(n % 251);
-            r.Name = sample::MakeName(name);
-            builder.SetItem(n, r);
+            TileRow r{TileKind::Item, n};
+            r.value("weight") = static_cast<std::uint8_t>(n % 251);
+            r.name = sample::MakeName(name);
+            builder.Set(r);
         }
-        LandTileRecord land;
-        land.TextureId = 77;
-        land.Name = sample::MakeName("torchlit floor");
-        builder.SetLand(7, land);
+        builder.Set(sample::LandRow(7, 0, 77, sample::MakeName("torchlit floor")));
         QVERIFY(sample::WriteWholeFile(folder_.file("TileData.mul"), builder.bytes()).ok());
     }
 
@@ -113,8 +110,8 @@ private slots:
         TypeSearch(*window, "torch");
         QCOMPARE(Selected(*window), 5);
         QCOMPARE(Name(*window)->text(), QString("Torch"));
-        QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*ItemRecordPosition(5)));
-        QCOMPARE(Button(*window, "cmdCompile")->property("tag").toString(), QString("item"));
+        QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*kClassicLayout.RecordPosition(TileKind::Item, 5)));
+        QCOMPARE(window->compileKind(), std::optional(TileKind::Item));
         QVERIFY(dialog->isVisible());  // Return keeps it open
 
         struct Step {

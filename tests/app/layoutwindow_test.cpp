@@ -7,7 +7,7 @@
 
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
-#include "tileformat.h"
+#include "displaytext.h"
 #include "windowtest.h"
 
 namespace tilewright::testing {
@@ -66,15 +66,15 @@ private slots:
         const QSize classicSize = window->size();
         Button(*window, "cmdItem")->click();
         SelectRow(*window, 65535);
-        const ItemTileRecord item = sample::SampleItemRecord(65535, kWideFlagLayout);
-        QVERIFY(item.Flags >> 32 != 0);
-        QCOMPARE(AllTickedFlags(*window), item.Flags);
+        const TileRow item = sample::SampleItemRecord(65535, kWideFlagLayout);
+        QVERIFY(item.flags >> 32 != 0);
+        QCOMPARE(AllTickedFlags(*window), item.flags);
         QCOMPARE(OtherInfo(*window, 0)->text(), QString("3188696"));
         QCOMPARE(OtherInfo(*window, 1)->text(), QString("29"));
-        QCOMPARE(OtherInfo(*window, 2)->text(), QString::fromStdString(FormatHex(item.Flags)));
-        const std::int64_t values[] = {item.Weight,   item.Quality, item.Unknown1, item.Unknown2,
-                                       item.Quantity, item.Animation, item.Unknown3, item.Hue,
-                                       item.Unknown4, item.Unknown5, item.Height,   65535};
+        QCOMPARE(OtherInfo(*window, 2)->text(), QString::fromStdString(FormatHex(item.flags)));
+        const std::int64_t values[] = {item.value("weight"),   item.value("quality"), item.value("unknown1"), item.value("unknown2"),
+                                       item.value("quantity"), item.value("animation"), item.value("unknown3"), item.value("hue"),
+                                       item.value("unknown4"), item.value("unknown5"), item.value("height"),   65535};
         for (int i = 0; i < 12; ++i) QCOMPARE(Value(*window, i)->text(), QString::number(values[i]));
         QVERIFY(HighFrame(*window)->isVisible());
         QCOMPARE(window->width(), 656);
@@ -97,11 +97,11 @@ private slots:
 
         Button(*window, "cmdLand")->click();
         SelectRow(*window, 16383);
-        const LandTileRecord land = sample::SampleLandRecord(16383, kWideFlagLayout);
-        QCOMPARE(AllTickedFlags(*window), land.Flags);
+        const TileRow land = sample::SampleLandRecord(16383, kWideFlagLayout);
+        QCOMPARE(AllTickedFlags(*window), land.flags);
         QCOMPARE(OtherInfo(*window, 0)->text(), QString("493539"));
         QCOMPARE(OtherInfo(*window, 1)->text(), QString("1E"));
-        QCOMPARE(Value(*window, 11)->text(), QString::number(land.TextureId));
+        QCOMPARE(Value(*window, 11)->text(), QString::number(land.value("texture")));
 
         // A classic file next brings the classic window back.
         SetFolders(*window, QString::fromStdString(classic_.path()), QString::fromStdString(classic_.path()));

@@ -6,11 +6,12 @@
 #include <QStyleOptionFrame>
 #include <filesystem>
 
+#include "flagcaptions.h"
 #include "picturearea.h"
-#include "recordposition.h"
+#include "tiledatalayout.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
-#include "tileformat.h"
+#include "displaytext.h"
 #include "windowtest.h"
 
 namespace tilewright::testing {
@@ -136,8 +137,8 @@ private slots:
         }
         for (int i = 0; i < 32; ++i) {
             QCheckBox* box = Flag(window, i);
-            QCOMPARE(box->text(), QString::fromStdString(FlagCaption(i)));
-            QCOMPARE(box->toolTip(), QString::fromStdString(FlagTooltip(i)));
+            QCOMPARE(box->text(), FlagCaption(i));
+            QCOMPARE(box->toolTip(), FlagTooltip(i));
             QCOMPARE(box->parentWidget()->objectName(), QString("Frame1"));
             const QRect expected = i < 16 ? QRect(8, 16 + 16 * i, 89, 13)
                                           : QRect(88, 16 + 16 * (i - 16), kRightFlagWidths[i - 16], 13);
@@ -214,8 +215,8 @@ private slots:
     void startsEmpty() {
         FrmMain window;
         QCOMPARE(List(window)->count(), 0);
-        QCOMPARE(List(window)->property("tag").toString(), QString());
-        QCOMPARE(Button(window, "cmdCompile")->property("tag").toString(), QString());
+        QVERIFY(!window.listState().kind);
+        QVERIFY(!window.compileKind());
         for (int i = 0; i < 12; ++i) QVERIFY(Value(window, i)->text().isEmpty());
         QCOMPARE(TickedFlags(window), 0u);
         QCOMPARE(window.artPath(), QString("c:\\program files\\ultima online\\"));
@@ -235,7 +236,7 @@ private slots:
             QCOMPARE(list->count(), f.count);
             QCOMPARE(list->item(0)->text(), QString("0"));
             QCOMPARE(list->item(f.count - 1)->text(), QString::number(f.count - 1));
-            QCOMPARE(list->property("tag").toString(), QString(f.tag));
+            QCOMPARE(window->listState().kind, ParseKind(f.tag));
             QVERIFY(list->selectedItems().isEmpty());
             QCOMPARE(OtherInfo(*window, 0)->text(), QString());  // nothing loaded by a fill
         }
@@ -246,16 +247,16 @@ private slots:
         Button(*window, "cmdItem")->click();
         for (int n : {0, 1, 7, 14, 1234, 16382}) {
             SelectRow(*window, n);
-            const ItemTileRecord r = sample::SampleItemRecord(n);
-            QCOMPARE(Button(*window, "cmdCompile")->property("tag").toString(), QString("item"));
-            QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*ItemRecordPosition(n)));
+            const TileRow r = sample::SampleItemRecord(n);
+            QCOMPARE(window->compileKind(), std::optional(TileKind::Item));
+            QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*kClassicLayout.RecordPosition(TileKind::Item, n)));
             QCOMPARE(OtherInfo(*window, 1)->text(), QString("25"));
-            QCOMPARE(OtherInfo(*window, 2)->text(), QString::fromStdString(FormatHex(r.Flags)));
-            const int fields[] = {r.Weight,   r.Quality, r.Unknown1, r.Unknown2, r.Quantity, r.Animation,
-                                  r.Unknown3, r.Hue,     r.Unknown4, r.Unknown5, r.Height,   n};
+            QCOMPARE(OtherInfo(*window, 2)->text(), QString::fromStdString(FormatHex(r.flags)));
+            const int fields[] = {r.value("weight"),   r.value("quality"), r.value("unknown1"), r.value("unknown2"), r.value("quantity"), r.value("animation"),
+                                  r.value("unknown3"), r.value("hue"),     r.value("unknown4"), r.value("unknown5"), r.value("height"),   n};
             for (int i = 0; i < 12; ++i) QCOMPARE(Value(*window, i)->text(), QString::number(fields[i]));
-            QCOMPARE(TickedFlags(*window), r.Flags);
-            const std::u16string name = DecodeTileName(r.Name);
+            QCOMPARE(TickedFlags(*window), r.flags);
+            const std::u16string name = DecodeTileName(r.name);
             QCOMPARE(Name(*window)->text(), name.empty() ? QString("Unlabeled") : QString::fromStdU16String(name));
         }
     }
@@ -270,13 +271,13 @@ private slots:
         Button(*window, "cmdLand")->click();
         for (int n : {0, 32, 5000, 16383}) {
             SelectRow(*window, n);
-            const LandTileRecord r = sample::SampleLandRecord(n);
-            QCOMPARE(Button(*window, "cmdCompile")->property("tag").toString(), QString("land"));
-            QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*LandRecordPosition(n)));
+            const TileRow r = sample::SampleLandRecord(n);
+            QCOMPARE(window->compileKind(), std::optional(TileKind::Land));
+            QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*kClassicLayout.RecordPosition(TileKind::Land, n)));
             QCOMPARE(OtherInfo(*window, 1)->text(), QString("1A"));
-            QCOMPARE(OtherInfo(*window, 2)->text(), QString::fromStdString(FormatHex(r.Flags)));
-            QCOMPARE(Value(*window, 11)->text(), QString::number(r.TextureId));
-            QCOMPARE(TickedFlags(*window), r.Flags);
+            QCOMPARE(OtherInfo(*window, 2)->text(), QString::fromStdString(FormatHex(r.flags)));
+            QCOMPARE(Value(*window, 11)->text(), QString::number(r.value("texture")));
+            QCOMPARE(TickedFlags(*window), r.flags);
             for (int i = 0; i < 11; ++i) QCOMPARE(Value(*window, i)->text(), itemValues[i]);
         }
     }
@@ -292,7 +293,7 @@ private slots:
         QCOMPARE(Value(*window, 11)->text(), QString("2"));
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(Value(*window, 11)->text(), QString("3"));
-        QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*ItemRecordPosition(3)));
+        QCOMPARE(OtherInfo(*window, 0)->text(), QString::number(*kClassicLayout.RecordPosition(TileKind::Item, 3)));
         QTest::keyClick(list, Qt::Key_Up);
         QTest::keyClick(list, Qt::Key_Up);
         QCOMPARE(Value(*window, 11)->text(), QString("1"));
@@ -300,7 +301,7 @@ private slots:
         Value(*window, 0)->setText("typed over");
         const QPoint second = list->visualItemRect(list->item(1)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
-        QCOMPARE(Value(*window, 0)->text(), QString::number(sample::SampleItemRecord(1).Weight));
+        QCOMPARE(Value(*window, 0)->text(), QString::number(sample::SampleItemRecord(1).value("weight")));
     }
 
     void refillingKeepsTheRecordAndTagOnShow() {
@@ -308,7 +309,7 @@ private slots:
         Button(*window, "cmdLand")->click();
         SelectRow(*window, 32);
         Button(*window, "cmdItem")->click();
-        QCOMPARE(Button(*window, "cmdCompile")->property("tag").toString(), QString("land"));
+        QCOMPARE(window->compileKind(), std::optional(TileKind::Land));
         QCOMPARE(OtherInfo(*window, 0)->text(), QString("841"));
         QCOMPARE(OtherInfo(*window, 1)->text(), QString("1A"));
     }
@@ -316,15 +317,14 @@ private slots:
     void extremeValuesShowSignedAndUnsigned() {
         TempFolder folder;
         sample::TileDataBuilder builder;
-        ItemTileRecord item;
-        item.Flags = 0x80000000u;
-        item.Weight = 255;
-        item.Unknown1 = -1;
-        item.Animation = -32768;
-        item.Name = sample::MakeName("ABCDEFGHIJKLMNOPQRST");
-        builder.SetItem(3, item);
-        LandTileRecord land{2, -5, sample::MakeName("caf\xE9")};
-        builder.SetLand(3, land);
+        TileRow item{TileKind::Item, 3, 0x80000000u};
+        item.value("weight") = 255;
+        item.value("unknown1") = -1;
+        item.value("animation") = -32768;
+        item.name = sample::MakeName("ABCDEFGHIJKLMNOPQRST");
+        builder.Set(item);
+        const TileRow land = sample::LandRow(3, 2, -5, sample::MakeName("caf\xE9"));
+        builder.Set(land);
         QVERIFY(sample::WriteWholeFile(folder.file("TileData.mul"), builder.bytes()).ok());
 
         FrmMain window;

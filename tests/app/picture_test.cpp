@@ -43,9 +43,9 @@ class PictureTest : public QObject {
 private slots:
     void initTestCase() {
         sample::TileDataBuilder tiles;
-        tiles.SetLand(3, LandTileRecord{0, 7, sample::MakeName("grass")});
-        tiles.SetLand(4, LandTileRecord{0, -3, {}});  // a negative picture number
-        tiles.SetLand(5, LandTileRecord{0, 9, {}});   // an entry without an image
+        tiles.Set(sample::LandRow(3, 0, 7, sample::MakeName("grass")));
+        tiles.Set(sample::LandRow(4, 0, -3, {}));  // a negative picture number
+        tiles.Set(sample::LandRow(5, 0, 9, {}));   // an entry without an image
         QVERIFY(sample::WriteWholeFile(folder_.file("TileData.mul"), tiles.bytes()).ok());
 
         for (std::size_t i = 0; i < land_.size(); ++i) land_[i] = static_cast<std::uint16_t>(i * 37 % 0x8000);

@@ -25,8 +25,8 @@ protected:
         }
         return run;
     }
-    ItemTileRecord ItemNow(std::int32_t n) const { return sample.Read().Item(n); }
-    ItemTileRecord ItemBefore(std::int32_t n) const { return sample::SampleItemRecord(n, layout()); }
+    TileRow ItemNow(std::int32_t n) const { return sample.Read().Row(TileKind::Item, n); }
+    TileRow ItemBefore(std::int32_t n) const { return sample::SampleItemRecord(n, layout()); }
 };
 
 INSTANTIATE_TEST_SUITE_P(Layouts, Commands,
@@ -34,8 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Layouts, Commands,
 
 TEST_P(Commands, InfoShowsLayoutSizesCountsAndNamedTiles) {
     int namedLand = 0, namedItems = 0;
-    for (int n = 0; n < layout().RecordCount(TileKind::Land); ++n) namedLand += sample::SampleLandRecord(n, layout()).Name[0] != 0;
-    for (int n = 0; n < layout().RecordCount(TileKind::Item); ++n) namedItems += ItemBefore(n).Name[0] != 0;
+    for (int n = 0; n < layout().RecordCount(TileKind::Land); ++n) namedLand += sample::SampleLandRecord(n, layout()).name[0] != 0;
+    for (int n = 0; n < layout().RecordCount(TileKind::Item); ++n) namedItems += ItemBefore(n).name[0] != 0;
     const CliRun run = Run({"info", sample.path()});
     ASSERT_EQ(run.status, kExitDone) << run.err;
     const std::string expected =
@@ -99,8 +99,8 @@ TEST_P(Commands, EditedFullExportChangesJustTheEditedRecord) {
     const CliRun run = Run({"import", sample.path(), sample.file("edited.csv")});
     ASSERT_EQ(run.status, kExitDone) << run.err;
     EXPECT_EQ(run.out, "1 record changed\n");
-    ItemTileRecord expected = ItemBefore(7);
-    expected.Weight = 99;
+    TileRow expected = ItemBefore(7);
+    expected.value("weight") = 99;
     EXPECT_EQ(ItemNow(7), expected);
     const TileDataFile file = sample.Read();
     for (std::size_t offset : sample.ChangedOffsets())
@@ -111,10 +111,10 @@ TEST_P(Commands, PartialCsvSetsOnlyItsColumnsAndEmptyCellsKeep) {
     WriteText(sample.file("weights.csv"), "kind,id,weight\nitem,3,42\nitem,4,\r\nitem,5,43\n");
     const CliRun run = Run({"import", sample.path(), sample.file("weights.csv")});
     ASSERT_EQ(run.status, kExitDone) << run.err;
-    EXPECT_EQ(run.out, std::to_string(int(ItemBefore(3).Weight != 42) + int(ItemBefore(5).Weight != 43)) + " records changed\n");
-    for (auto [id, weight] : {std::pair{3, 42}, {4, int(ItemBefore(4).Weight)}, {5, 43}}) {
-        ItemTileRecord expected = ItemBefore(id);
-        expected.Weight = static_cast<std::uint8_t>(weight);
+    EXPECT_EQ(run.out, std::to_string(int(ItemBefore(3).value("weight") != 42) + int(ItemBefore(5).value("weight") != 43)) + " records changed\n");
+    for (auto [id, weight] : {std::pair{3, 42}, {4, int(ItemBefore(4).value("weight"))}, {5, 43}}) {
+        TileRow expected = ItemBefore(id);
+        expected.value("weight") = static_cast<std::uint8_t>(weight);
         EXPECT_EQ(ItemNow(id), expected) << id;
     }
 }
@@ -124,9 +124,9 @@ TEST_P(Commands, DryRunPrintsTheChangesAndWritesNothing) {
     const CliRun run = Run({"import", sample.path(), sample.file("edit.json"), "--dry-run"});
     ASSERT_EQ(run.status, kExitDone) << run.err;
     const auto before = ItemBefore(1);
-    std::string expected = "land 2 texture: " + std::to_string(sample::SampleLandRecord(2, layout()).TextureId) + " -> -7\n" +
-                           "item 1 name: \"" + NameText(before.Name) + "\" -> \"Tørch\"\n";
-    if (!(before.Flags & FlagMask(29))) expected += "item 1 flag_door: 0 -> 1\n";
+    std::string expected = "land 2 texture: " + std::to_string(sample::SampleLandRecord(2, layout()).value("texture")) + " -> -7\n" +
+                           "item 1 name: \"" + NameText(before.name) + "\" -> \"Tørch\"\n";
+    if (!(before.flags & FlagMask(29))) expected += "item 1 flag_door: 0 -> 1\n";
     EXPECT_EQ(run.out, expected);
     EXPECT_TRUE(sample.now() == sample.original());
 }
@@ -139,25 +139,25 @@ TEST_P(Commands, SetTakesRangesAndIdsFromStandardInput) {
     EXPECT_EQ(run.out, "2 records changed\n");
     const TileDataFile file = sample.Read();
     for (int id = 0; id < 9; ++id) {
-        ItemTileRecord expected = ItemBefore(id);
+        TileRow expected = ItemBefore(id);
         if ((id >= 1 && id <= 3) || id == 7) {
-            expected.Weight = 9;
-            expected.Flags |= 1;
+            expected.value("weight") = 9;
+            expected.flags |= 1;
         }
-        EXPECT_EQ(file.Item(id), expected) << id;
+        EXPECT_EQ(file.Row(TileKind::Item, id), expected) << id;
     }
-    for (int id = 3; id < 12; ++id) EXPECT_EQ(file.Land(id).TextureId, id == 4 || id == 10 ? -2 : sample::SampleLandRecord(id, layout()).TextureId) << id;
+    for (int id = 3; id < 12; ++id) EXPECT_EQ(file.Row(TileKind::Land, id).value("texture"), id == 4 || id == 10 ? -2 : sample::SampleLandRecord(id, layout()).value("texture")) << id;
 }
 
 TEST_P(Commands, SetNameClearsOrKeepsTheBytesAfterTheZero) {
     // A sample name with bytes after its zero: "ABC", 0, 'x', 0xFF.
     std::int32_t id = 0;
-    while (ItemBefore(id).Name[4] != 'x') ++id;
+    while (ItemBefore(id).name[4] != 'x') ++id;
     const std::string ids = std::to_string(id);
     ASSERT_EQ(Run({"set", sample.path(), "item", ids, "name=ABC"}).out, "0 records changed\n");
     EXPECT_TRUE(sample.now() == sample.original());
     ASSERT_EQ(Run({"set", sample.path(), "item", ids, "name="}).out, "1 record changed\n");
-    EXPECT_EQ(ItemNow(id).Name, TileName{});
+    EXPECT_EQ(ItemNow(id).name, TileName{});
 }
 
 TEST_P(Commands, FindMatchesNamesFlagsAndColumns) {
@@ -167,8 +167,8 @@ TEST_P(Commands, FindMatchesNamesFlagsAndColumns) {
             if (keep(ItemBefore(n))) ids += std::to_string(n) + "\n";
         return ids;
     };
-    auto named = [](const ItemTileRecord& r, std::string part) {
-        std::string name = NameText(r.Name);
+    auto named = [](const TileRow& r, std::string part) {
+        std::string name = NameText(r.name);
         std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
         return name.find(part) != std::string::npos;
     };
@@ -179,10 +179,10 @@ TEST_P(Commands, FindMatchesNamesFlagsAndColumns) {
     const CliRun combined = Run({"find", sample.path(), "item", "--name", "item 1", "--flag", "door", "--no-flag",
                                  "flag_wall", "--where", "height=3"});
     EXPECT_EQ(combined.out, expected([&](const auto& r) {
-                  return named(r, "item 1") && (r.Flags & FlagMask(29)) && !(r.Flags & FlagMask(4)) && r.Height == 3;
+                  return named(r, "item 1") && (r.flags & FlagMask(29)) && !(r.flags & FlagMask(4)) && r.value("height") == 3;
               }));
     EXPECT_EQ(Run({"find", sample.path(), "item", "--where", "weight=255", "--where", "unknown1=-1"}).out,
-              expected([](const auto& r) { return r.Weight == 255 && r.Unknown1 == -1; }));
+              expected([](const auto& r) { return r.value("weight") == 255 && r.value("unknown1") == -1; }));
     const CliRun none = Run({"find", sample.path(), "land", "--name", "no such tile"});
     EXPECT_EQ(none.status, kExitDone);
     EXPECT_EQ(none.out, "");
@@ -203,11 +203,11 @@ TEST_P(Commands, DiffPrintsEveryDifferingColumnInOrder) {
     const auto land = sample::SampleLandRecord(5, layout());
     const auto item = ItemBefore(1234);
     std::string expected;
-    if (NameText(land.Name) != "grass") expected += "land 5 name: \"" + NameText(land.Name) + "\" -> \"grass\"\n";
-    if (!(land.Flags & 1)) expected += "land 5 flag_background: 0 -> 1\n";
-    if (!(land.Flags & FlagMask(7))) expected += "land 5 flag_wet: 0 -> 1\n";
-    expected += "item 1234 name: \"" + NameText(item.Name) + "\" -> \"dirt\"\n";
-    if (item.Weight != 50) expected += "item 1234 weight: " + std::to_string(item.Weight) + " -> 50\n";
+    if (NameText(land.name) != "grass") expected += "land 5 name: \"" + NameText(land.name) + "\" -> \"grass\"\n";
+    if (!(land.flags & 1)) expected += "land 5 flag_background: 0 -> 1\n";
+    if (!(land.flags & FlagMask(7))) expected += "land 5 flag_wet: 0 -> 1\n";
+    expected += "item 1234 name: \"" + NameText(item.name) + "\" -> \"dirt\"\n";
+    if (item.value("weight") != 50) expected += "item 1234 weight: " + std::to_string(item.value("weight")) + " -> 50\n";
     EXPECT_EQ(run.out, expected);
 
     const CliRun missing = RunCli({"diff", sample.path(), sample.file("none.mul")});
@@ -221,7 +221,7 @@ TEST_P(Commands, DiffEscapesNamesToKeepOneLinePerColumn) {
     std::filesystem::copy_file(sample.path(), copy);
     ASSERT_EQ(Run({"set", copy, "item", "7", "name=a\"b\\\nc\x7F\xC2\x85\xC3\xBC\xC3\x80"}).status, kExitDone);
     const CliRun run = RunCli({"diff", sample.path(), copy});
-    EXPECT_EQ(run.out, "item 7 name: \"" + NameText(ItemBefore(7).Name) + "\" -> \"a\\\"b\\\\\\x0Ac\\x7F\\x85\xC3\xBC\xC3\x80\"\n");
+    EXPECT_EQ(run.out, "item 7 name: \"" + NameText(ItemBefore(7).name) + "\" -> \"a\\\"b\\\\\\x0Ac\\x7F\\x85\xC3\xBC\xC3\x80\"\n");
 }
 
 }  // namespace

@@ -22,27 +22,30 @@ TEST(AcrossLayouts, NarrowTableKeepsTheHighFlagBitsOfAWideFile) {
     const TileDataFile before = TileDataFile::FromBytes("", wide.original());
     int changed = 0;
     for (std::int32_t n = 0; n < file.HeldCount(TileKind::Item); ++n) {
-        ItemTileRecord expected = n < 16384 ? sample::SampleItemRecord(n, kClassicLayout) : before.Item(n);
-        expected.Flags = (before.Item(n).Flags & 0xFFFFFFFF00000000ull) | (expected.Flags & 0xFFFFFFFFull);
-        ASSERT_EQ(file.Item(n), expected) << n;
-        changed += !(expected == before.Item(n));
+        TileRow expected = n < 16384 ? sample::SampleItemRecord(n, kClassicLayout) : before.Row(TileKind::Item, n);
+        expected.flags = (before.Row(TileKind::Item, n).flags & 0xFFFFFFFF00000000ull) | (expected.flags & 0xFFFFFFFFull);
+        ASSERT_EQ(file.Row(TileKind::Item, n), expected) << n;
+        changed += !(expected == before.Row(TileKind::Item, n));
     }
     EXPECT_EQ(run.out, std::to_string(changed) + " records changed\n");
-    for (std::int32_t n = 0; n < file.HeldCount(TileKind::Land); ++n) ASSERT_EQ(file.Land(n), before.Land(n)) << n;
+    for (std::int32_t n = 0; n < file.HeldCount(TileKind::Land); ++n) ASSERT_EQ(file.Row(TileKind::Land, n), before.Row(TileKind::Land, n)) << n;
 }
 
 TEST(AcrossLayouts, DiffCountsAMissingFlagColumnAndAMissingRecordAsZero) {
     sample::TileDataBuilder narrowBuilder(kClassicLayout);
     sample::TileDataBuilder wideBuilder(kWideFlagLayout);
-    LandTileRecord land{FlagMask(3), 12, sample::MakeName("sand")};
-    narrowBuilder.SetLand(5, land);
-    land.Flags |= FlagMask(36);
-    wideBuilder.SetLand(5, land);
-    ItemTileRecord item;
-    item.Weight = 3;
-    wideBuilder.SetItem(20000, item);
-    wideBuilder.SetItem(16383, item);
-    narrowBuilder.SetItem(16383, item);
+    TileRow land{TileKind::Land, 5, FlagMask(3)};
+    land.value("texture") = 12;
+    land.name = sample::MakeName("sand");
+    narrowBuilder.Set(land);
+    land.flags |= FlagMask(36);
+    wideBuilder.Set(land);
+    TileRow item{TileKind::Item, 20000};
+    item.value("weight") = 3;
+    wideBuilder.Set(item);
+    item.id = 16383;
+    wideBuilder.Set(item);
+    narrowBuilder.Set(item);
     SampleFile narrow(kClassicLayout, narrowBuilder.bytes());
     SampleFile wide(kWideFlagLayout, wideBuilder.bytes());
 

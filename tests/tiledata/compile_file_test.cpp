@@ -13,15 +13,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <vector>
 
-#include "recordposition.h"
 #include "support/tempfolder.h"
 #include "tilecompiler.h"
 #include "tiledatabuilder.h"
-#include "tileformat.h"
+#include "displaytext.h"
 #include "tileloader.h"
 
 namespace tilewright {
@@ -58,48 +56,38 @@ std::vector<std::string> Listing(const std::string& folder) {
     return names;
 }
 
-template <std::size_t N>
-Bytes WithRecord(Bytes bytes, std::int32_t position, const std::array<std::uint8_t, N>& record) {
-    std::copy(record.begin(), record.end(), bytes.begin() + (position - 1));
+std::int32_t PositionOf(TileKind kind, std::int32_t n) { return *kClassicLayout.RecordPosition(kind, n); }
+
+Bytes WithRecord(Bytes bytes, const TileRow& row) {
+    EncodeTileRow(kClassicLayout, row, std::span(bytes).subspan(static_cast<std::size_t>(PositionOf(row.kind, row.id) - 1)));
     return bytes;
 }
 
-// The boxes as the window fills them from a loaded record.
-std::u16string Decimal(std::int64_t v) {
-    const std::string s = std::to_string(v);
-    return {s.begin(), s.end()};
+TileRow Land(std::int32_t n, std::uint64_t flags, std::int32_t texture, const TileName& name) {
+    TileRow row{TileKind::Land, n, flags};
+    row.value("texture") = texture;
+    row.name = name;
+    return row;
 }
 
-TileForm Shown(std::uint32_t flags, const TileName& name, std::int32_t position) {
-    TileForm form;
-    for (int bit = 0; bit < 32; ++bit) form.flagTicks[static_cast<std::size_t>(bit)] = (flags & FlagMask(bit)) != 0;
-    // Named tiles go through their text; an unnamed one shows "Unlabeled",
-    // which only the untouched loaded bytes keep unnamed.
-    form.nameText = DecodeTileName(name);
-    if (form.nameText.empty()) {
-        form.nameText = kUnlabeled;
-        form.untouchedName = name;
-    }
-    form.offsetText = Decimal(position);
-    return form;
+TileRow Item(std::int32_t n, std::uint64_t flags, std::array<std::int32_t, 11> values, const TileName& name) {
+    TileRow row{TileKind::Item, n, flags};
+    std::copy(values.begin(), values.end(), row.values.begin() + 1);
+    row.name = name;
+    return row;
 }
 
-TileForm LandForm(const LandTileRecord& r, std::int32_t position) {
-    TileForm form = Shown(r.Flags, r.Name, position);
-    form.valueTexts[11] = Decimal(r.TextureId);
-    return form;
+Status Compile(const std::string& folder, const TileRow& row) {
+    return CompileTile(folder, row, PositionOf(row.kind, row.id));
 }
 
-TileForm ItemForm(const ItemTileRecord& r, std::int32_t position, int n) {
-    TileForm form = Shown(r.Flags, r.Name, position);
-    form.valueTexts = {Decimal(r.Weight),   Decimal(r.Quality),  Decimal(r.Unknown1), Decimal(r.Unknown2),
-                       Decimal(r.Quantity), Decimal(r.Animation), Decimal(r.Unknown3), Decimal(r.Hue),
-                       Decimal(r.Unknown4), Decimal(r.Unknown5), Decimal(r.Height),   Decimal(n)};
-    return form;
-}
+const TileRow kLand = Land(0, 0x20000000, -2, sample::MakeName("Door"));
+const TileRow kItem = Item(0, 0x20000000, {50, 1, -3, 4, 5, 16383, 7, 8, 9, 10, 11}, sample::MakeName("Wooden Door"));
 
-const LandTileRecord kLand{0x20000000, -2, sample::MakeName("Door")};
-const ItemTileRecord kItem{0x20000000, 50, 1, -3, 4, 5, 16383, 7, 8, 9, 10, 11, sample::MakeName("Wooden Door")};
+TileRow Numbered(TileRow row, std::int32_t n) {
+    row.id = n;
+    return row;
+}
 
 class CompileFileTest : public ::testing::Test {
 protected:
@@ -112,22 +100,13 @@ protected:
 };
 
 TEST_F(CompileFileTest, ChangesExactlyTheRecordsBytes) {
-    const struct {
-        bool land;
-        std::int32_t position;
-    } cases[] = {
-        {true, *LandRecordPosition(0)},     {true, *LandRecordPosition(16383)}, {true, kFileSize - 25},
-        {false, *ItemRecordPosition(0)},    {false, 473847},                    {false, *ItemRecordPosition(16382)},
-        {false, kFileSize - 36},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.position);
+    for (const TileRow& row : {Numbered(kLand, 0), Numbered(kLand, 16383), Numbered(kItem, 0), Numbered(kItem, 1234),
+                               Numbered(kItem, 16382), Numbered(kItem, 16383)}) {
+        SCOPED_TRACE(row.id);
         Reset();
-        const Status status = c.land ? CompileLandTile(folder.path(), LandForm(kLand, c.position))
-                                     : CompileItemTile(folder.path(), ItemForm(kItem, c.position, 1234));
+        const Status status = Compile(folder.path(), row);
         ASSERT_TRUE(status.ok()) << status.error().message;
-        const Bytes expected = c.land ? WithRecord(original, c.position, EncodeLandRecord(kLand))
-                                      : WithRecord(original, c.position, EncodeItemRecord(kItem));
+        const Bytes expected = WithRecord(original, row);
         ASSERT_NE(expected, original);
         EXPECT_TRUE(Contents(path()) == expected);
     }
@@ -135,75 +114,52 @@ TEST_F(CompileFileTest, ChangesExactlyTheRecordsBytes) {
 
 TEST_F(CompileFileTest, CompilingALoadedRecordUnchangedLeavesTheFileIdentical) {
     const std::string highBytes = "\xE9\xFF\x80\xA0z";
-    const LandTileRecord lands[] = {
-        {0, 0, TileName{}},
-        {0x80000000, -1, sample::MakeName("ABCDEFGHIJKLMNOPQRST")},
-        {0xFFFFFFFF, -32768, sample::MakeName(highBytes)},
-        {0x00000002, 32767, sample::MakeName("Unlabeled")},
+    const TileRow rows[] = {
+        Land(0, 0, 0, TileName{}),
+        Land(31, 0x80000000, -1, sample::MakeName("ABCDEFGHIJKLMNOPQRST")),
+        Land(32, 0xFFFFFFFF, -32768, sample::MakeName(highBytes)),
+        Land(16382, 0x00000002, 32767, sample::MakeName("Unlabeled")),
+        Item(0, 0xFFFFFFFF, {255, 255, -1, 255, 255, -32768, 255, 255, 255, 255, 255}, sample::MakeName(highBytes)),
+        Item(31, 0, {}, TileName{}),
+        Item(32, 0x80000000, {1, 2, -32768, 3, 4, -1, 5, 6, 7, 8, 9},
+             sample::MakeName("\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xCF\xD0\xD1\xD2\xD3")),
+        Item(16382, 0x20000000, {50, 0, 32767, 0, 0, 32767, 0, 0, 0, 0, 0}, sample::MakeName("Unlabeled")),
     };
-    const ItemTileRecord items[] = {
-        {0xFFFFFFFF, 255, 255, -1, 255, 255, -32768, 255, 255, 255, 255, 255, sample::MakeName(highBytes)},
-        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, TileName{}},
-        {0x80000000, 1, 2, -32768, 3, 4, -1, 5, 6, 7, 8, 9, sample::MakeName("\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9"
-                                                                             "\xCA\xCB\xCC\xCD\xCE\xCF\xD0\xD1\xD2\xD3")},
-        {0x20000000, 50, 0, 32767, 0, 0, 32767, 0, 0, 0, 0, 0, sample::MakeName("Unlabeled")},
-    };
-    const int numbers[] = {0, 31, 32, 16382};
     Bytes file = original;
-    for (std::size_t i = 0; i < std::size(numbers); ++i) {
-        file = WithRecord(file, *LandRecordPosition(numbers[i]), EncodeLandRecord(lands[i]));
-        file = WithRecord(file, *ItemRecordPosition(numbers[i]), EncodeItemRecord(items[i]));
-    }
+    for (const TileRow& row : rows) file = WithRecord(file, row);
     ASSERT_TRUE(sample::WriteWholeFile(path(), file).ok());
 
-    for (int n : numbers) {
-        SCOPED_TRACE(n);
-        const std::int32_t landAt = *LandRecordPosition(n), itemAt = *ItemRecordPosition(n);
-        auto land = ReadLandRecord(folder.path(), landAt);
-        auto item = ReadItemRecord(folder.path(), itemAt);
-        ASSERT_TRUE(land.ok() && item.ok());
-        Status status = CompileLandTile(folder.path(), LandForm(*land, landAt));
-        ASSERT_TRUE(status.ok()) << status.error().message;
-        status = CompileItemTile(folder.path(), ItemForm(*item, itemAt, n));
+    for (const TileRow& row : rows) {
+        SCOPED_TRACE(row.id);
+        auto loaded = LoadTile(folder.path(), row.kind, row.id);
+        ASSERT_TRUE(loaded.ok());
+        EXPECT_EQ(loaded->row, row);
+        const Status status = CompileTile(folder.path(), loaded->row, loaded->position);
         ASSERT_TRUE(status.ok()) << status.error().message;
     }
     EXPECT_TRUE(Contents(path()) == file);
 }
 
+// Positions the file's layout does not give the tile, or that lie outside it.
 TEST_F(CompileFileTest, RefusalsLeaveTheFileUntouched) {
-    const std::int32_t landAt = *LandRecordPosition(100), itemAt = *ItemRecordPosition(100);
     const struct {
         const char* what;
-        bool land;
-        std::function<void(TileForm&)> edit;
-        ErrorKind kind;
+        TileRow row;
+        std::int32_t position;
     } cases[] = {
-        {"weight 256", false, [](TileForm& f) { f.valueTexts[0] = u"256"; }, ErrorKind::InvalidValue},
-        {"weight -1", false, [](TileForm& f) { f.valueTexts[0] = u"-1"; }, ErrorKind::InvalidValue},
-        {"height a word", false, [](TileForm& f) { f.valueTexts[10] = u"ten"; }, ErrorKind::InvalidValue},
-        {"animation 32768", false, [](TileForm& f) { f.valueTexts[5] = u"32768"; }, ErrorKind::InvalidValue},
-        {"land id 32768", true, [](TileForm& f) { f.valueTexts[11] = u"32768"; }, ErrorKind::InvalidValue},
-        {"land id empty", true, [](TileForm& f) { f.valueTexts[11] = u""; }, ErrorKind::InvalidValue},
-        {"land name euro", true, [](TileForm& f) { f.nameText = u"\u20AC"; }, ErrorKind::InvalidValue},
-        {"item name euro", false, [](TileForm& f) { f.nameText = u"a\u20AC"; }, ErrorKind::InvalidValue},
-        {"offset a word", true, [](TileForm& f) { f.offsetText = u"abc"; }, ErrorKind::InvalidValue},
-        {"offset 2^31", false, [](TileForm& f) { f.offsetText = u"2147483648"; }, ErrorKind::InvalidValue},
-        {"land not loaded", true, [](TileForm& f) { f.offsetText.clear(); }, ErrorKind::NotLoaded},
-        {"item not loaded", false, [](TileForm& f) { f.offsetText.clear(); }, ErrorKind::NotLoaded},
-        {"position 0", true, [](TileForm& f) { f.offsetText = u"0"; }, ErrorKind::OutOfBounds},
-        {"position -5", false, [](TileForm& f) { f.offsetText = u"-5"; }, ErrorKind::OutOfBounds},
-        {"position min", true, [](TileForm& f) { f.offsetText = u"-2147483648"; }, ErrorKind::OutOfBounds},
-        {"land past end", true, [](TileForm& f) { f.offsetText = Decimal(kFileSize - 24); }, ErrorKind::OutOfBounds},
-        {"item past end", false, [](TileForm& f) { f.offsetText = Decimal(kFileSize - 35); }, ErrorKind::OutOfBounds},
-        {"position max", false, [](TileForm& f) { f.offsetText = u"2147483647"; }, ErrorKind::OutOfBounds},
+        {"position 0", Numbered(kLand, 100), 0},
+        {"position -5", Numbered(kItem, 100), -5},
+        {"position min", Numbered(kLand, 100), INT32_MIN},
+        {"another tile's position", Numbered(kItem, 100), PositionOf(TileKind::Item, 101)},
+        {"the other kind's position", Numbered(kLand, 100), PositionOf(TileKind::Item, 100)},
+        {"position max", Numbered(kItem, 100), INT32_MAX},
+        {"a tile past the end", Numbered(kItem, 40000), 1036290},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        TileForm form = c.land ? LandForm(kLand, landAt) : ItemForm(kItem, itemAt, 100);
-        c.edit(form);
-        const Status status = c.land ? CompileLandTile(folder.path(), form) : CompileItemTile(folder.path(), form);
+        const Status status = CompileTile(folder.path(), c.row, c.position);
         ASSERT_FALSE(status.ok());
-        EXPECT_EQ(status.error().kind, c.kind) << status.error().message;
+        EXPECT_EQ(status.error().kind, ErrorKind::OutOfBounds) << status.error().message;
         EXPECT_TRUE(Contents(path()) == original);
         EXPECT_EQ(Listing(folder.path()), std::vector<std::string>{kTileDataFileName});
     }
@@ -213,8 +169,8 @@ TEST(CompileMissingFileTest, NeverCreatesTheFileOrItsFolder) {
     TempFolder empty;
     for (const std::string& dir : {empty.path(), empty.path() + "Ultima Online/"}) {
         SCOPED_TRACE(dir);
-        EXPECT_EQ(CompileLandTile(dir, LandForm(kLand, 5)).error().kind, ErrorKind::FileMissing);
-        EXPECT_EQ(CompileItemTile(dir, ItemForm(kItem, 428037, 0)).error().kind, ErrorKind::FileMissing);
+        EXPECT_EQ(Compile(dir, kLand).error().kind, ErrorKind::FileMissing);
+        EXPECT_EQ(Compile(dir, kItem).error().kind, ErrorKind::FileMissing);
         EXPECT_TRUE(Listing(empty.path()).empty());
     }
 }
@@ -224,7 +180,7 @@ TEST(CompileMissingFileTest, NeverCreatesTheFileOrItsFolder) {
 enum ReadOnlyOutcome : int { kRefused = 0, kWrongOutcome = 1, kCannotDropRoot = 2 };
 
 ReadOnlyOutcome CompileReadOnly(const std::string& folder, const std::string& path, std::string& why) {
-    const Status status = CompileItemTile(folder, ItemForm(kItem, 428037, 0));
+    const Status status = Compile(folder, kItem);
     if (status.ok()) {
         why = "the compile succeeded";
         return kWrongOutcome;
@@ -304,30 +260,9 @@ TEST_F(CompileFileTest, ReadOnlyFileIsRefused) {
 TEST_F(CompileFileTest, WritesIntoTheFileWhoseNameDiffersOnlyInCase) {
     const std::string lower = folder.file("tiledata.mul");
     std::filesystem::rename(path(), lower);
-    ASSERT_TRUE(CompileLandTile(folder.path(), LandForm(kLand, 5)).ok());
-    EXPECT_TRUE(Contents(lower) == WithRecord(original, 5, EncodeLandRecord(kLand)));
+    ASSERT_TRUE(Compile(folder.path(), kLand).ok());
+    EXPECT_TRUE(Contents(lower) == WithRecord(original, kLand));
     EXPECT_EQ(Listing(folder.path()), std::vector<std::string>{"tiledata.mul"});
-}
-
-TEST_F(CompileFileTest, TheKindTagChoosesTheRecordOrNothing) {
-    const std::int32_t at = *ItemRecordPosition(7);
-    TileForm valid = ItemForm(kItem, at, 7);
-    valid.valueTexts[11] = Decimal(kLand.TextureId);
-    ASSERT_TRUE(CompileTile("land", folder.path(), valid).ok());
-    const LandTileRecord asLand{kItem.Flags, kLand.TextureId, kItem.Name};
-    EXPECT_TRUE(Contents(path()) == WithRecord(original, at, EncodeLandRecord(asLand)));
-
-    Reset();
-    ASSERT_TRUE(CompileTile("item", folder.path(), valid).ok());
-    EXPECT_TRUE(Contents(path()) == WithRecord(original, at, EncodeItemRecord(kItem)));
-
-    Reset();
-    TileForm broken;  // nothing loaded and nothing valid: still not even looked at
-    broken.valueTexts.fill(u"junk");
-    for (std::string_view tag : {"", "Land", "ITEM", "land ", "items"}) {
-        EXPECT_TRUE(CompileTile(tag, folder.path(), broken).ok()) << tag;
-        EXPECT_TRUE(Contents(path()) == original) << tag;
-    }
 }
 
 }  // namespace

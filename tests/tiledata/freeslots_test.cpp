@@ -14,18 +14,14 @@ TEST(FreeSlots, EmptyRecordsWithoutPictureAscendingInEveryLayout) {
         SCOPED_TRACE(std::string(layout->id));
         TileDataBuilder builder(*layout);
         // Every record empty but a few, each made non-empty by one field only.
-        ItemTileRecord named;
-        named.Name = sample::MakeName("x");
-        ItemTileRecord flagged;
-        flagged.Flags = layout->flagSize == 8 ? FlagMask(40) : FlagMask(0);
-        ItemTileRecord heavy;
-        heavy.Weight = 1;
-        builder.SetItem(0, named);
-        builder.SetItem(1, flagged);
-        builder.SetItem(2, heavy);
-        LandTileRecord textured;
-        textured.TextureId = -1;
-        builder.SetLand(0, textured);
+        TileRow named{TileKind::Item, 0};
+        named.name = sample::MakeName("x");
+        TileRow flagged{TileKind::Item, 1, layout->flagSize == 8 ? FlagMask(40) : FlagMask(0)};
+        TileRow heavy{TileKind::Item, 2};
+        heavy.value("weight") = 1;
+        TileRow textured{TileKind::Land, 0};
+        textured.value("texture") = -1;
+        for (const TileRow& row : {named, flagged, heavy, textured}) builder.Set(row);
         const auto file = TileDataFile::FromBytes("TileData.mul", builder.bytes());
 
         const auto pictured = [](std::int32_t n) { return n == 3 || n == 5; };
@@ -34,9 +30,9 @@ TEST(FreeSlots, EmptyRecordsWithoutPictureAscendingInEveryLayout) {
         const auto all = FreeSlots(file, TileKind::Item, [](std::int32_t) { return false; });
         EXPECT_EQ(all.size(), static_cast<std::size_t>(layout->RecordCount(TileKind::Item) - 3));
         EXPECT_EQ(all.back(), layout->RecordCount(TileKind::Item) - 1);
-        EXPECT_TRUE(IsEmptyRecord(file.Item(3)));
-        EXPECT_FALSE(IsEmptyRecord(file.Item(1)));
-        EXPECT_FALSE(IsEmptyRecord(file.Land(0)));
+        EXPECT_TRUE(IsEmptyRecord(file, TileKind::Item, 3));
+        EXPECT_FALSE(IsEmptyRecord(file, TileKind::Item, 1));
+        EXPECT_FALSE(IsEmptyRecord(file, TileKind::Land, 0));
     }
 }
 
@@ -44,9 +40,9 @@ TEST(FreeSlots, SampleRecordsAreNotFreeAndAShortFileOffersWhatItHolds) {
     auto bytes = sample::BuildSampleTileData(kClassicLayout);
     const auto full = TileDataFile::FromBytes("TileData.mul", bytes);
     for (std::int32_t n : FreeSlots(full, TileKind::Item, [](std::int32_t) { return false; }))
-        EXPECT_EQ(full.Item(n), ItemTileRecord{}) << n;
+        EXPECT_EQ(full.Row(TileKind::Item, n), (TileRow{TileKind::Item, n})) << n;
 
-    bytes.assign(kClassicLayout.itemSectionStart + 4 + 2 * kItemRecordSize, 0);
+    bytes.assign(kClassicLayout.itemSectionStart + 4 + 2 * kClassicLayout.RecordSize(TileKind::Item), 0);
     const auto shortened = TileDataFile::FromBytes("TileData.mul", bytes);
     EXPECT_EQ(FreeSlots(shortened, TileKind::Item, [](std::int32_t) { return false; }),
               (std::vector<std::int32_t>{0, 1}));

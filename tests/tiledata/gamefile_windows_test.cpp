@@ -16,7 +16,6 @@
 #include "filereplacement.h"
 #include "gamefile.h"
 #include "platformfile.h"
-#include "recordposition.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
 #include "tileloader.h"
@@ -70,9 +69,9 @@ TEST_F(WindowsFolder, EveryFormOfTheFolderReachesTheFileAndKeepsTheNameAsTyped) 
         SCOPED_TRACE(typed);
         for (const std::string name : {"TileData.mul", "TILEDATA.MUL", "tiledata.mul"}) {
             EXPECT_EQ(ResolveGameFile(typed, name), typed + name);
-            const auto record = ReadItemRecord(typed, *ItemRecordPosition(31));
-            ASSERT_TRUE(record.ok()) << record.error().message;
-            EXPECT_EQ(*record, sample::SampleItemRecord(31));
+            const auto tile = LoadTile(typed, TileKind::Item, 31);
+            ASSERT_TRUE(tile.ok()) << tile.error().message;
+            EXPECT_EQ(tile->row, sample::SampleItemRecord(31));
         }
     }
 }

@@ -113,23 +113,39 @@ TEST(NumberConversionTest, RefusesEverythingElse) {
     }
 }
 
-TEST(NumberConversionTest, FieldWidthsHaveTheirRanges) {
-    EXPECT_EQ(*ConvertUnsigned8(u"255", "Hue :"), 255);
-    EXPECT_FALSE(ConvertUnsigned8(u"256", "Hue :").ok());
-    EXPECT_EQ(*ConvertSigned16(u"-32768", "Id :"), -32768);
-    EXPECT_FALSE(ConvertSigned16(u"32768", "Id :").ok());
-    EXPECT_EQ(*ConvertSigned32(u"-2147483648", "Offset :"), INT32_MIN);
-    EXPECT_FALSE(ConvertSigned32(u"2147483648", "Offset :").ok());
-}
-
 TEST(NumberConversionTest, MessagesNameTheBoxAndTheRange) {
-    EXPECT_EQ(ConvertUnsigned8(u"256", "Weight :").error().message,
+    EXPECT_EQ(ConvertWholeNumber(u"256", "Weight :", 0, 255).error().message,
               "The value \"256\" in \"Weight :\" is not a whole number from 0 to 255.");
-    EXPECT_EQ(ConvertSigned16(u"  ", "Id :").error().message,
+    EXPECT_EQ(ConvertWholeNumber(u"  ", "Id :", -32768, 32767).error().message,
               "The box \"Id :\" is empty: it needs a whole number from -32768 to 32767.");
-    EXPECT_EQ(ConvertSigned32(u"caf\u00E9", "Offset :").error().message,
+    EXPECT_EQ(ConvertWholeNumber(u"caf\u00E9", "Offset :", INT32_MIN, INT32_MAX).error().message,
               "The value \"caf\xC3\xA9\" in \"Offset :\" is not a whole number from -2147483648 to "
               "2147483647.");
+}
+
+// The plain and digits-only grammars the tables and the search read with.
+TEST(NumberConversionTest, EachGrammarTakesOnlyWhatItAllows) {
+    struct Case {
+        std::string_view text;
+        bool plain;
+        bool digits;
+        bool box;
+    } const cases[] = {
+        {"12", true, true, true},      {"-12", true, false, true},   {"+12", false, false, true},
+        {" 12", false, false, true},   {"12.4", false, false, true}, {"0x1F", false, false, false},
+        {"", false, false, false},     {"-", false, false, false},   {"007", true, true, true},
+        {"1e3", false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text));
+        EXPECT_EQ(ReadWholeNumber(c.text, kPlainNumber).has_value(), c.plain);
+        EXPECT_EQ(ReadWholeNumber(c.text, kDigitsOnly).has_value(), c.digits);
+        EXPECT_EQ(ReadWholeNumber(c.text, kBoxNumber).has_value(), c.box);
+    }
+    EXPECT_EQ(ReadWholeNumber("99999999999999999999999", kDigitsOnly)->magnitude, UINT64_MAX);
+    EXPECT_FALSE(ReadWholeNumber("99999999999999999999999", kPlainNumber)->Within(INT64_MIN, INT64_MAX));
+    EXPECT_EQ(ReadWholeNumber("-32768", kPlainNumber)->Within(-32768, 32767), -32768);
+    EXPECT_FALSE(ReadWholeNumber("-32769", kPlainNumber)->Within(-32768, 32767));
 }
 
 TEST(NumberConversionTest, MessageTextIsUtf8AndShortened) {

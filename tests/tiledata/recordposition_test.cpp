@@ -1,11 +1,17 @@
-#include "recordposition.h"
-
 #include <gtest/gtest.h>
 
-#include "tilelayout.h"
+#include "tiledatalayout.h"
 
 namespace tilewright {
 namespace {
+
+std::optional<std::int32_t> LandRecordPosition(std::int32_t n) { return kClassicLayout.RecordPosition(TileKind::Land, n); }
+std::optional<std::int32_t> ItemRecordPosition(std::int32_t n) { return kClassicLayout.RecordPosition(TileKind::Item, n); }
+constexpr std::size_t kLandRecordSize = kClassicLayout.RecordSize(TileKind::Land);
+constexpr std::size_t kItemRecordSize = kClassicLayout.RecordSize(TileKind::Item);
+constexpr std::size_t kLandBlockSize = kClassicLayout.BlockSize(TileKind::Land);
+constexpr std::size_t kItemBlockSize = kClassicLayout.BlockSize(TileKind::Item);
+constexpr std::int32_t ItemSectionOffset = static_cast<std::int32_t>(kClassicLayout.itemSectionStart);
 
 struct PositionCase {
     bool land;
@@ -32,12 +38,12 @@ TEST(RecordPosition, LastLandRecordEndsWhereItemsBegin) {
 }
 
 TEST(RecordPosition, EveryOfferedRecordLiesInsideItsSectionWithoutTouchingHeaders) {
-    for (int n = 0; n < kLandTileCount; ++n) {
+    for (int n = 0; n < kClassicLayout.ListedCount(TileKind::Land); ++n) {
         const std::int32_t offset = *LandRecordPosition(n) - 1;
         ASSERT_EQ((offset % kLandBlockSize - kBlockHeaderSize) % kLandRecordSize, 0u) << n;
         ASSERT_GE(offset % kLandBlockSize, kBlockHeaderSize) << n;
     }
-    for (int n = 0; n < kItemTileCount; ++n) {
+    for (int n = 0; n < kClassicLayout.ListedCount(TileKind::Item); ++n) {
         const std::int32_t offset = *ItemRecordPosition(n) - 1 - ItemSectionOffset;
         ASSERT_GE(offset % kItemBlockSize, kBlockHeaderSize) << n;
         ASSERT_EQ((offset % kItemBlockSize - kBlockHeaderSize) % kItemRecordSize, 0u) << n;

@@ -17,7 +17,7 @@ using testing::TempFolder;
 TEST(TileLoader, ANonRegularFileIsRefusedWithoutWaiting) {
     TempFolder folder;
     ASSERT_EQ(::mkfifo(folder.file("TileData.mul").c_str(), 0600), 0);
-    auto r = ReadItemRecord(folder.path(), 428037);
+    auto r = LoadTile(folder.path(), TileKind::Item, 0);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().kind, ErrorKind::FileUnreadable);
     EXPECT_NE(r.error().message.find("not a regular file"), std::string::npos);

@@ -1,5 +1,7 @@
 #include "tilesearch.h"
 
+#include "numberconversion.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -54,7 +56,7 @@ TEST(FindEntry, StartsBesideTheSelectionAndWraps) {
     }
 }
 
-TEST(DecimalNumber, OnlyDigitsAreANumber) {
+TEST(SearchNumber, OnlyDigitsAreANumber) {
     const std::pair<std::u16string_view, std::optional<std::uint64_t>> cases[] = {
         {u"0", 0},
         {u"1234", 1234},
@@ -69,7 +71,10 @@ TEST(DecimalNumber, OnlyDigitsAreANumber) {
         {u"torch", std::nullopt},
         {u"\uFF11", std::nullopt},  // a full-width digit one
     };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(DecimalNumber(text), expected);
+    for (const auto& [text, expected] : cases) {
+        const auto number = ReadWholeNumber(text, kDigitsOnly);
+        EXPECT_EQ(number ? std::optional(number->magnitude) : std::nullopt, expected);
+    }
 }
 
 // A classic file whose only names are a few torches, of both kinds.
@@ -77,13 +82,13 @@ TileDataFile TorchFile(std::size_t keptBytes = sample::kTileDataFileSize) {
     sample::TileDataBuilder builder;
     const std::pair<int, const char*> items[] = {{5, "Torch"}, {300, "wall torch"}, {16000, "TORCH (lit)"}, {16001, "tor ch"}};
     for (const auto& [n, name] : items) {
-        ItemTileRecord r;
-        r.Name = sample::MakeName(name);
-        builder.SetItem(n, r);
+        TileRow r{TileKind::Item, n};
+        r.name = sample::MakeName(name);
+        builder.Set(r);
     }
-    LandTileRecord land;
-    land.Name = sample::MakeName("torchlit floor");
-    builder.SetLand(7, land);
+    TileRow land{TileKind::Land, 7};
+    land.name = sample::MakeName("torchlit floor");
+    builder.Set(land);
     std::vector<std::uint8_t> bytes = builder.bytes();
     bytes.resize(keptBytes);
     return TileDataFile::FromBytes("TileData.mul", std::move(bytes));

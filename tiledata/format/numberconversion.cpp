@@ -8,64 +8,44 @@ namespace {
 constexpr std::uint64_t kSaturated = std::numeric_limits<std::uint64_t>::max();
 constexpr std::size_t kMessageTextLimit = 40;  // characters of a box text quoted in a message
 
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+template <class Char>
+bool IsBlank(Char c) { return c == Char(' ') || c == Char('\t'); }
+template <class Char>
+bool IsDigit(Char c) { return c >= Char('0') && c <= Char('9'); }
 
-// A decimal number split into the parts that rounding needs.
-struct DecimalText {
-    bool negative = false;
-    std::uint64_t whole = 0;   // saturates instead of wrapping
-    int firstFraction = 0;     // the digit after the '.', 0 when there is none
-    bool moreFraction = false;  // any non-zero digit after that one
-};
-
-bool Parse(std::u16string_view text, DecimalText& out) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && IsBlank(text[begin])) ++begin;
-    while (end > begin && IsBlank(text[end - 1])) --end;
-    std::u16string_view s = text.substr(begin, end - begin);
-
+template <class Char>
+std::optional<WholeNumber> Read(std::basic_string_view<Char> s, NumberGrammar grammar) {
+    if (grammar.blanks) {
+        while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+        while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    }
+    WholeNumber out;
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) out.negative = s[i++] == u'-';
+    if (i < s.size() && ((grammar.plus && s[i] == Char('+')) || (grammar.minus && s[i] == Char('-'))))
+        out.negative = s[i++] == Char('-');
 
     std::size_t digits = 0;
     for (; i < s.size() && IsDigit(s[i]); ++i, ++digits) {
-        const auto d = static_cast<std::uint64_t>(s[i] - u'0');
-        out.whole = out.whole > (kSaturated - d) / 10 ? kSaturated : out.whole * 10 + d;
+        const auto d = static_cast<std::uint64_t>(s[i] - Char('0'));
+        out.magnitude = out.magnitude > (kSaturated - d) / 10 ? kSaturated : out.magnitude * 10 + d;
     }
-    if (i < s.size() && s[i] == u'.') {
+    int firstFraction = 0;      // the digit after the '.', 0 when there is none
+    bool moreFraction = false;  // any non-zero digit after that one
+    if (grammar.fraction && i < s.size() && s[i] == Char('.')) {
         ++i;
         for (std::size_t place = 0; i < s.size() && IsDigit(s[i]); ++i, ++place, ++digits) {
             if (place == 0)
-                out.firstFraction = s[i] - u'0';
-            else if (s[i] != u'0')
-                out.moreFraction = true;
+                firstFraction = static_cast<int>(s[i] - Char('0'));
+            else if (s[i] != Char('0'))
+                moreFraction = true;
         }
     }
-    return digits > 0 && i == s.size();
-}
-
-// Nearest whole magnitude, a half going to the even neighbour. The sign does
-// not matter: ties are symmetric about zero.
-std::uint64_t RoundedMagnitude(const DecimalText& n) {
-    const bool up = n.firstFraction > 5 || (n.firstFraction == 5 && (n.moreFraction || n.whole % 2 == 1));
-    return up && n.whole != kSaturated ? n.whole + 1 : n.whole;
-}
-
-bool FitInRange(bool negative, std::uint64_t magnitude, std::int64_t min, std::int64_t max, std::int64_t& out) {
-    if (magnitude == 0) {
-        out = 0;
-    } else if (!negative) {
-        if (max < 0 || magnitude > static_cast<std::uint64_t>(max)) return false;
-        out = static_cast<std::int64_t>(magnitude);
-    } else {
-        if (min >= 0) return false;
-        // |min| computed without negating min, which may be INT64_MIN.
-        const std::uint64_t limit = static_cast<std::uint64_t>(-(min + 1)) + 1;
-        if (magnitude > limit) return false;
-        out = magnitude == limit ? min : -static_cast<std::int64_t>(magnitude);
-    }
-    return out >= min && out <= max;
+    if (digits == 0 || i != s.size()) return std::nullopt;
+    // Nearest whole magnitude, a half going to the even neighbour; ties are
+    // symmetric about zero, so the sign does not matter.
+    const bool up = firstFraction > 5 || (firstFraction == 5 && (moreFraction || out.magnitude % 2 == 1));
+    if (up && out.magnitude != kSaturated) ++out.magnitude;
+    return out;
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -91,6 +71,30 @@ std::string RangeText(std::int64_t min, std::int64_t max) {
 }
 
 }  // namespace
+
+std::optional<std::int64_t> WholeNumber::Within(std::int64_t min, std::int64_t max) const {
+    std::int64_t out = 0;
+    if (magnitude == 0) {
+        out = 0;
+    } else if (!negative) {
+        if (max < 0 || magnitude > static_cast<std::uint64_t>(max)) return std::nullopt;
+        out = static_cast<std::int64_t>(magnitude);
+    } else {
+        if (min >= 0) return std::nullopt;
+        // |min| computed without negating min, which may be INT64_MIN.
+        const std::uint64_t limit = static_cast<std::uint64_t>(-(min + 1)) + 1;
+        if (magnitude > limit) return std::nullopt;
+        out = magnitude == limit ? min : -static_cast<std::int64_t>(magnitude);
+    }
+    if (out < min || out > max) return std::nullopt;
+    return out;
+}
+
+std::optional<WholeNumber> ReadWholeNumber(std::string_view text, NumberGrammar grammar) { return Read(text, grammar); }
+
+std::optional<WholeNumber> ReadWholeNumber(std::u16string_view text, NumberGrammar grammar) {
+    return Read(text, grammar);
+}
 
 std::string TextForMessage(std::u16string_view text) {
     std::string out;
@@ -118,32 +122,12 @@ Result<std::int64_t> ConvertWholeNumber(std::u16string_view text, std::string_vi
     if (text.find_first_not_of(u" \t") == std::u16string_view::npos)
         return Error{ErrorKind::InvalidValue, "The box " + box + " is empty: it needs " + RangeText(min, max) + "."};
 
-    DecimalText number;
-    std::int64_t value = 0;
-    if (!Parse(text, number) || !FitInRange(number.negative, RoundedMagnitude(number), min, max, value))
+    const auto number = ReadWholeNumber(text, kBoxNumber);
+    const auto value = number ? number->Within(min, max) : std::nullopt;
+    if (!value)
         return Error{ErrorKind::InvalidValue, "The value \"" + TextForMessage(text) + "\" in " + box + " is not " +
                                                   RangeText(min, max) + "."};
-    return value;
-}
-
-Result<std::uint8_t> ConvertUnsigned8(std::u16string_view text, std::string_view label) {
-    auto n = ConvertWholeNumber(text, label, 0, std::numeric_limits<std::uint8_t>::max());
-    if (!n) return n.error();
-    return static_cast<std::uint8_t>(*n);
-}
-
-Result<std::int16_t> ConvertSigned16(std::u16string_view text, std::string_view label) {
-    auto n = ConvertWholeNumber(text, label, std::numeric_limits<std::int16_t>::min(),
-                                std::numeric_limits<std::int16_t>::max());
-    if (!n) return n.error();
-    return static_cast<std::int16_t>(*n);
-}
-
-Result<std::int32_t> ConvertSigned32(std::u16string_view text, std::string_view label) {
-    auto n = ConvertWholeNumber(text, label, std::numeric_limits<std::int32_t>::min(),
-                                std::numeric_limits<std::int32_t>::max());
-    if (!n) return n.error();
-    return static_cast<std::int32_t>(*n);
+    return *value;
 }
 
 }  // namespace tilewright

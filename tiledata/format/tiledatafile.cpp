@@ -1,5 +1,6 @@
 #include "tiledatafile.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "gamefile.h"
@@ -51,16 +52,19 @@ std::size_t TileDataFile::RecordOffset(TileKind kind, std::int32_t n) const {
     return static_cast<std::size_t>(*layout_.RecordPosition(kind, n)) - 1;
 }
 
-LandTileRecord TileDataFile::Land(std::int32_t n) const {
-    return DecodeLandRecord(layout_, std::span(bytes_).subspan(RecordOffset(TileKind::Land, n)));
+std::span<const std::uint8_t> TileDataFile::RecordBytes(TileKind kind, std::int32_t n) const {
+    return std::span(bytes_).subspan(RecordOffset(kind, n), layout_.RecordSize(kind));
 }
 
-ItemTileRecord TileDataFile::Item(std::int32_t n) const {
-    return DecodeItemRecord(layout_, std::span(bytes_).subspan(RecordOffset(TileKind::Item, n)));
+TileRow TileDataFile::Row(TileKind kind, std::int32_t n) const {
+    return DecodeTileRow(layout_, kind, n, RecordBytes(kind, n));
 }
 
 TileName TileDataFile::Name(TileKind kind, std::int32_t n) const {
-    return kind == TileKind::Land ? Land(n).Name : Item(n).Name;
+    TileName name{};
+    const auto at = RecordBytes(kind, n).subspan(layout_.flagSize + NameOffset(kind), kNameSize);
+    std::copy(at.begin(), at.end(), name.begin());
+    return name;
 }
 
 }  // namespace tilewright

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "error.h"
-#include "tilelayout.h"
+#include "tilerow.h"
 
 namespace tilewright {
 
@@ -42,8 +42,9 @@ public:
     // 0-based offset of tile n's record; n must be below HeldCount(kind).
     std::size_t RecordOffset(TileKind kind, std::int32_t n) const;
 
-    LandTileRecord Land(std::int32_t n) const;  // n below HeldCount(TileKind::Land)
-    ItemTileRecord Item(std::int32_t n) const;  // n below HeldCount(TileKind::Item)
+    // Record n of `kind`, n below HeldCount(kind).
+    std::span<const std::uint8_t> RecordBytes(TileKind kind, std::int32_t n) const;
+    TileRow Row(TileKind kind, std::int32_t n) const;
     TileName Name(TileKind kind, std::int32_t n) const;
 
 private:

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "recordposition.h"
-
 namespace tilewright {
 namespace {
 
@@ -24,17 +22,24 @@ std::optional<TileDataLayout> WholeBlocksAfter(const TileDataLayout& base, std::
     return layout;
 }
 
-constexpr std::array<const char*, 41> kFlagCaptions = {
-    "Background", "Weapon",      "Transparent",   "Translucent",    "Wall",        "Damaging",
-    "Impassable", "Wet",         "Unknown1",      "Surface",        "Bridge",      "Generic",
-    "Window",     "No Shoot",    "Article \"A\"", "Article \"An\"", "Internal",    "Foliage",
-    "Partial Hue", "Unknown2",   "Map",           "Container",      "Wearable",    "LightSource",
-    "Animation",  "No Diagonal", "Unknown3",      "Armor",          "Roof",        "Door",
-    "Stair Back", "Stair Right", "Alpha Blend",   "Use New Art",    "Art Used",    nullptr,
-    "No Shadow",  "Pixel Bleed", "Play Anim Once", "Missile Frames", "Multi Movable",
+// Bit 35 and 41 to 63 have no name of their own.
+constexpr std::array<const char*, 41> kFlagNames = {
+    "background", "weapon",      "transparent", "translucent",    "wall",        "damaging",
+    "impassable", "wet",         "unknown1",    "surface",        "bridge",      "generic",
+    "window",     "no_shoot",    "article_a",   "article_an",     "internal",    "foliage",
+    "partial_hue", "unknown2",   "map",         "container",      "wearable",    "lightsource",
+    "animation",  "no_diagonal", "unknown3",    "armor",          "roof",        "door",
+    "stair_back", "stair_right", "alpha_blend", "use_new_art",    "art_used",    nullptr,
+    "no_shadow",  "pixel_bleed", "play_anim_once", "missile_frames", "multi_movable",
 };
 
 }  // namespace
+
+std::optional<std::int16_t> BlockNumber(std::int32_t n) {
+    const std::int32_t b = n / 32 + 1;
+    if (b < INT16_MIN || b > INT16_MAX) return std::nullopt;
+    return static_cast<std::int16_t>(b);
+}
 
 std::optional<std::int32_t> TileDataLayout::RecordPosition(TileKind kind, std::int32_t n) const {
     const auto block = BlockNumber(n);
@@ -77,9 +82,9 @@ const TileDataLayout* LayoutById(std::string_view id) {
     return nullptr;
 }
 
-std::string FlagCaption(int bit) {
-    if (bit >= 0 && bit < static_cast<int>(kFlagCaptions.size()) && kFlagCaptions[bit]) return kFlagCaptions[bit];
-    return "Bit " + std::to_string(bit);
+std::string FlagName(int bit) {
+    if (bit >= 0 && bit < static_cast<int>(kFlagNames.size()) && kFlagNames[bit]) return kFlagNames[bit];
+    return "bit_" + std::to_string(bit);
 }
 
 }  // namespace tilewright

@@ -23,6 +23,10 @@ inline constexpr std::int32_t kLandRecordCount = 16384;  // 512 blocks in every 
 inline constexpr std::size_t kLandFieldsSize = 22;
 inline constexpr std::size_t kItemFieldsSize = 33;
 
+// Tile n's block counted from 1, n div 32 + 1, a 16-bit number as the
+// format's arithmetic has always had it; nothing past that.
+std::optional<std::int16_t> BlockNumber(std::int32_t n);
+
 struct TileDataLayout {
     std::string_view id;              // "classic", "large" or "64bit"
     std::size_t flagSize;             // bytes of `Flags`: 4 or 8
@@ -85,8 +89,9 @@ std::string UnknownSizeReason(const std::string& path, std::uint64_t size);
 // The layout named `id` ("classic", "large", "64bit"), or nullptr.
 const TileDataLayout* LayoutById(std::string_view id);
 
-// The caption of flag bit `bit` (0 to 63), shown beside its check box.
-std::string FlagCaption(int bit);
+// The name of flag bit `bit` (0 to 63) in lower case with '_' between words:
+// "background", "no_shadow", "article_a"; "bit_35" for a bit without one.
+std::string FlagName(int bit);
 
 constexpr std::uint64_t FlagMask(int bit) { return std::uint64_t{1} << bit; }
 

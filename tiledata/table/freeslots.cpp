@@ -4,11 +4,8 @@
 
 namespace tilewright {
 
-bool IsEmptyRecord(const LandTileRecord& record) { return record == LandTileRecord{}; }
-bool IsEmptyRecord(const ItemTileRecord& record) { return record == ItemTileRecord{}; }
-
 bool IsEmptyRecord(const TileDataFile& file, TileKind kind, std::int32_t n) {
-    const auto record = file.bytes().subspan(file.RecordOffset(kind, n), file.layout().RecordSize(kind));
+    const auto record = file.RecordBytes(kind, n);
     return std::all_of(record.begin(), record.end(), [](std::uint8_t b) { return b == 0; });
 }
 

@@ -8,12 +8,9 @@
 #include <vector>
 
 #include "tiledatafile.h"
-#include "tilelayout.h"
 
 namespace tilewright {
 
-bool IsEmptyRecord(const LandTileRecord& record);
-bool IsEmptyRecord(const ItemTileRecord& record);
 // Record n of `kind` in `file` (n below file.HeldCount(kind)) is all zero bytes.
 bool IsEmptyRecord(const TileDataFile& file, TileKind kind, std::int32_t n);
 

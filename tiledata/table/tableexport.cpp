@@ -122,7 +122,7 @@ std::string ExportTable(const TileDataFile& file, KindSelection kinds, TableForm
     for (TileKind kind : {TileKind::Land, TileKind::Item}) {
         if (!Selected(kinds, kind)) continue;
         for (std::int32_t n = 0; n < file.HeldCount(kind); ++n) {
-            const TileRow row = ReadTileRow(file, kind, n);
+            const TileRow row = file.Row(kind, n);
             if (format == TableFormat::Csv) {
                 AppendCsvRow(out, row, flagBits);
             } else {

@@ -8,47 +8,14 @@
 namespace tilewright {
 namespace {
 
-std::string FlagColumnName(int bit) {
-    std::string name = "flag_";
-    for (char c : FlagCaption(bit)) {
-        if (c == '"') continue;
-        if (c == ' ')
-            name += '_';
-        else
-            name += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    }
-    return name;
-}
-
 const std::vector<std::string>& ColumnNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> all = {"kind", "id", "name"};
         for (const ValueField& field : kValueFields) all.emplace_back(field.column);
-        for (int bit = 0; bit < kMaxFlagBits; ++bit) all.push_back(FlagColumnName(bit));
+        for (int bit = 0; bit < kMaxFlagBits; ++bit) all.push_back("flag_" + FlagName(bit));
         return all;
     }();
     return names;
-}
-
-template <class Record>
-void CopyItemValues(Record& r, std::array<std::int32_t, kValueFieldCount>& v, bool toRow) {
-    auto move = [toRow](auto& field, std::int32_t& value) {
-        if (toRow)
-            value = field;
-        else
-            field = static_cast<std::remove_reference_t<decltype(field)>>(value);
-    };
-    move(r.Weight, v[1]);
-    move(r.Quality, v[2]);
-    move(r.Unknown1, v[3]);
-    move(r.Unknown2, v[4]);
-    move(r.Quantity, v[5]);
-    move(r.Animation, v[6]);
-    move(r.Unknown3, v[7]);
-    move(r.Hue, v[8]);
-    move(r.Unknown4, v[9]);
-    move(r.Unknown5, v[10]);
-    move(r.Height, v[11]);
 }
 
 void AppendNumber(std::string& out, std::int64_t value) {
@@ -71,37 +38,6 @@ std::optional<int> FindColumn(std::string_view name) {
     const auto found = byName.find(name);
     if (found == byName.end()) return std::nullopt;
     return found->second;
-}
-
-TileRow ReadTileRow(const TileDataFile& file, TileKind kind, std::int32_t n) {
-    TileRow row;
-    row.kind = kind;
-    row.id = n;
-    if (kind == TileKind::Land) {
-        const LandTileRecord r = file.Land(n);
-        row.flags = r.Flags;
-        row.values[0] = r.TextureId;
-        row.name = r.Name;
-    } else {
-        ItemTileRecord r = file.Item(n);
-        row.flags = r.Flags;
-        CopyItemValues(r, row.values, true);
-        row.name = r.Name;
-    }
-    return row;
-}
-
-void EncodeTileRow(const TileDataLayout& layout, const TileRow& row, std::span<std::uint8_t> out) {
-    auto values = row.values;
-    if (row.kind == TileKind::Land) {
-        EncodeLandRecord(layout, LandTileRecord{row.flags, static_cast<std::int16_t>(values[0]), row.name}, out);
-    } else {
-        ItemTileRecord r;
-        r.Flags = row.flags;
-        CopyItemValues(r, values, false);
-        r.Name = row.name;
-        EncodeItemRecord(layout, r, out);
-    }
 }
 
 std::size_t NameLength(const TileName& name) {

@@ -12,37 +12,9 @@
 #include <string_view>
 
 #include "tiledatafile.h"
-#include "tilelayout.h"
+#include "tilerow.h"
 
 namespace tilewright {
-
-struct ValueField {
-    std::string_view column;
-    TileKind kind;  // the only kind whose rows have the field
-    std::int32_t min;
-    std::int32_t max;
-};
-
-inline constexpr std::int32_t kSigned16Min = std::numeric_limits<std::int16_t>::min();
-inline constexpr std::int32_t kSigned16Max = std::numeric_limits<std::int16_t>::max();
-inline constexpr std::int32_t kUnsigned8Max = std::numeric_limits<std::uint8_t>::max();
-
-// 16-bit fields signed, 8-bit fields unsigned, as the window shows them.
-inline constexpr std::array<ValueField, 12> kValueFields = {{
-    {"texture", TileKind::Land, kSigned16Min, kSigned16Max},
-    {"weight", TileKind::Item, 0, kUnsigned8Max},
-    {"quality", TileKind::Item, 0, kUnsigned8Max},
-    {"unknown1", TileKind::Item, kSigned16Min, kSigned16Max},
-    {"unknown2", TileKind::Item, 0, kUnsigned8Max},
-    {"quantity", TileKind::Item, 0, kUnsigned8Max},
-    {"animation", TileKind::Item, kSigned16Min, kSigned16Max},
-    {"unknown3", TileKind::Item, 0, kUnsigned8Max},
-    {"hue", TileKind::Item, 0, kUnsigned8Max},
-    {"unknown4", TileKind::Item, 0, kUnsigned8Max},
-    {"unknown5", TileKind::Item, 0, kUnsigned8Max},
-    {"height", TileKind::Item, 0, kUnsigned8Max},
-}};
-inline constexpr int kValueFieldCount = static_cast<int>(kValueFields.size());
 
 // Column numbers in export order.
 inline constexpr int kKindColumn = 0;
@@ -71,20 +43,6 @@ std::optional<int> FindColumn(std::string_view name);
 // one kind each, every other column to both.
 inline bool ColumnBelongs(int column, TileKind kind) { return !IsValueColumn(column) || ValueFieldOf(column).kind == kind; }
 
-
-struct TileRow {
-    TileKind kind = TileKind::Land;
-    std::int32_t id = 0;
-    std::uint64_t flags = 0;
-    std::array<std::int32_t, kValueFieldCount> values{};  // fields of the other kind stay 0
-    TileName name{};
-    bool operator==(const TileRow&) const = default;
-};
-
-// Record n of `kind`; n below file.HeldCount(kind).
-TileRow ReadTileRow(const TileDataFile& file, TileKind kind, std::int32_t n);
-// The record's bytes in `layout` into the start of `out` (RecordSize bytes).
-void EncodeTileRow(const TileDataLayout& layout, const TileRow& row, std::span<std::uint8_t> out);
 
 // The name's bytes before the first zero, each byte the character of that
 // code (ISO 8859-1), as UTF-8. Empty for an unnamed tile.

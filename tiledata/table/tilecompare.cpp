@@ -46,7 +46,7 @@ bool Differs(const TileRow& a, const TileRow& b, int column) {
 }
 
 TileRow HeldOrEmpty(const TileDataFile& file, TileKind kind, std::int32_t n) {
-    if (n < file.HeldCount(kind)) return ReadTileRow(file, kind, n);
+    if (n < file.HeldCount(kind)) return file.Row(kind, n);
     TileRow empty;
     empty.kind = kind;
     empty.id = n;

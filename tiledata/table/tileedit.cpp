@@ -1,22 +1,21 @@
 #include "tileedit.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "messagetext.h"
+#include "numberconversion.h"
 
 namespace tilewright {
 namespace {
 
 // Plain decimal only: an optional '-' and digits, nothing around them.
 std::optional<std::string> ParseNumber(std::string_view text, const ValueField& field, std::int32_t& out) {
-    std::int64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc{} || ptr != end || value < field.min || value > field.max)
+    const auto number = ReadWholeNumber(text, kPlainNumber);
+    const auto value = number ? number->Within(field.min, field.max) : std::nullopt;
+    if (!value)
         return QuotedValue(text) + " in column " + std::string(field.column) + " is not a whole number from " +
                std::to_string(field.min) + " to " + std::to_string(field.max);
-    out = static_cast<std::int32_t>(value);
+    out = static_cast<std::int32_t>(*value);
     return std::nullopt;
 }
 
@@ -104,7 +103,7 @@ AppliedEdits ApplyTileEdits(const TileDataFile& file, std::span<const TileEdit> 
 
     const TileDataLayout& layout = file.layout();
     for (const TileEdit* edit : ordered) {
-        const TileRow before = ReadTileRow(file, edit->kind, edit->id);
+        const TileRow before = file.Row(edit->kind, edit->id);
         const TileRow after = Edited(before, *edit);
         const auto record = std::span(applied.bytes)
                                 .subspan(file.RecordOffset(edit->kind, edit->id), layout.RecordSize(edit->kind));

@@ -28,7 +28,7 @@ std::vector<std::int32_t> FindTiles(const TileDataFile& file, const TileFilter& 
     }
     const TileKind kind = filter.wanted.kind;
     for (std::int32_t n = 0; n < file.HeldCount(kind); ++n) {
-        const TileRow row = ReadTileRow(file, kind, n);
+        const TileRow row = file.Row(kind, n);
         if (Matches(row, filter.wanted) && (!nameText || NameContains(row.name, *nameText))) ids.push_back(n);
     }
     return ids;

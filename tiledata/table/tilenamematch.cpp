@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "tileformat.h"
+#include "displaytext.h"
 
 namespace tilewright {
 // Upper-case letters of ISO 8859-1: A-Z and U+00C0 to U+00DE but for the

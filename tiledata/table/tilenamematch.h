@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "tilelayout.h"
+#include "tilerow.h"
 
 namespace tilewright {
 

@@ -1,7 +1,5 @@
 #include "tilesearch.h"
 
-#include <limits>
-
 #include "tilenamematch.h"
 
 namespace tilewright {
@@ -22,18 +20,6 @@ std::optional<SearchHit> FindEntry(std::int32_t count, std::optional<std::int32_
         if (matches(static_cast<std::int32_t>(entry))) return SearchHit{static_cast<std::int32_t>(entry), wrapped};
     }
     return std::nullopt;
-}
-
-std::optional<std::uint64_t> DecimalNumber(std::u16string_view text) {
-    if (text.empty()) return std::nullopt;
-    std::uint64_t value = 0;
-    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9') return std::nullopt;
-        const auto digit = static_cast<std::uint64_t>(c - u'0');
-        value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
-    }
-    return value;
 }
 
 std::optional<SearchHit> FindTileByName(const TileDataFile& file, TileKind kind, std::int32_t listed,

@@ -26,10 +26,6 @@ struct SearchHit {
 std::optional<SearchHit> FindEntry(std::int32_t count, std::optional<std::int32_t> selected, SearchDirection direction,
                                    const std::function<bool(std::int32_t)>& matches);
 
-// The value of a text made only of the decimal digits 0-9 (at least one, no
-// sign or spaces), or nothing; a number too large for 64 bits is the largest
-// value, which no list holds.
-std::optional<std::uint64_t> DecimalNumber(std::u16string_view text);
 
 // The next tile of `kind`, from `selected` on as FindEntry goes through the
 // `listed` entries, whose name in `file` contains `text` (NameContains).

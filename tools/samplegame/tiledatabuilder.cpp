@@ -63,12 +63,8 @@ std::size_t LandRecordOffset(int n) { return Offset(kClassicLayout, TileKind::La
 
 std::size_t ItemRecordOffset(int n) { return Offset(kClassicLayout, TileKind::Item, n); }
 
-void TileDataBuilder::SetLand(int n, const LandTileRecord& record) {
-    EncodeLandRecord(layout_, record, std::span(bytes_).subspan(Offset(layout_, TileKind::Land, n)));
-}
-
-void TileDataBuilder::SetItem(int n, const ItemTileRecord& record) {
-    EncodeItemRecord(layout_, record, std::span(bytes_).subspan(Offset(layout_, TileKind::Item, n)));
+void TileDataBuilder::Set(const TileRow& row) {
+    EncodeTileRow(layout_, row, std::span(bytes_).subspan(Offset(layout_, row.kind, row.id)));
 }
 
 void TileDataBuilder::SetLandBlockHeader(int block, std::uint32_t header) {
@@ -81,45 +77,52 @@ void TileDataBuilder::SetItemBlockHeader(int block, std::uint32_t header) {
     WriteU32LE(std::span(bytes_).subspan(at).first<4>(), header);
 }
 
+TileRow LandRow(int n, std::uint64_t flags, std::int32_t texture, const TileName& name) {
+    TileRow row{TileKind::Land, n, flags};
+    row.value("texture") = texture;
+    row.name = name;
+    return row;
+}
+
 TileName MakeName(std::string_view latin1) {
     TileName name{};
     std::copy_n(latin1.begin(), std::min(latin1.size(), kNameSize), name.begin());
     return name;
 }
 
-LandTileRecord SampleLandRecord(int n, const TileDataLayout& layout) {
+TileRow SampleLandRecord(int n, const TileDataLayout& layout) {
     const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(n));
-    LandTileRecord r;
-    r.Flags = SampleFlags(h) | HighFlags(h, layout);
+    TileRow r{TileKind::Land, n};
+    r.flags = SampleFlags(h) | HighFlags(h, layout);
     // Mostly the tile's own picture; now and then another one, a picture
     // number without an image or a negative number.
     switch (h % 16) {
-        case 0: r.TextureId = static_cast<std::int16_t>(-1 - static_cast<int>(h % 100)); break;
-        case 1: r.TextureId = static_cast<std::int16_t>((n + 1) % kLandTileCount); break;
-        default: r.TextureId = static_cast<std::int16_t>(n);
+        case 0: r.value("texture") = -1 - static_cast<int>(h % 100); break;
+        case 1: r.value("texture") = (n + 1) % kLandRecordCount; break;
+        default: r.value("texture") = static_cast<std::int16_t>(n);
     }
-    r.Name = SampleName(n, h >> 8, "land ");
+    r.name = SampleName(n, h >> 8, "land ");
     return r;
 }
 
-ItemTileRecord SampleItemRecord(int n, const TileDataLayout& layout) {
+TileRow SampleItemRecord(int n, const TileDataLayout& layout) {
     const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(n) + 0x9E3779B9u);
     const std::uint32_t v = SampleHash(h);
-    ItemTileRecord r;
-    r.Flags = SampleFlags(h) | HighFlags(h, layout);
+    TileRow r{TileKind::Item, n};
+    r.flags = SampleFlags(h) | HighFlags(h, layout);
     const bool extremes = h % 7 == 0;
-    r.Weight = extremes ? 255 : static_cast<std::uint8_t>(v % 60);
-    r.Quality = static_cast<std::uint8_t>(v >> 8);
-    r.Unknown1 = extremes ? std::int16_t{-1} : static_cast<std::int16_t>(v % 16384);
-    r.Unknown2 = static_cast<std::uint8_t>(v >> 16);
-    r.Quantity = static_cast<std::uint8_t>(v >> 24);
-    r.Animation = extremes ? std::int16_t{-32768} : static_cast<std::int16_t>((v >> 4) % 16384);
-    r.Unknown3 = static_cast<std::uint8_t>(h >> 4);
-    r.Hue = static_cast<std::uint8_t>(h >> 12);
-    r.Unknown4 = static_cast<std::uint8_t>(h >> 20);
-    r.Unknown5 = extremes ? 255 : 0;
-    r.Height = static_cast<std::uint8_t>(h % 21);
-    r.Name = SampleName(n, h >> 8, "item ");
+    r.value("weight") = extremes ? 255 : static_cast<std::uint8_t>(v % 60);
+    r.value("quality") = static_cast<std::uint8_t>(v >> 8);
+    r.value("unknown1") = extremes ? -1 : static_cast<std::int16_t>(v % 16384);
+    r.value("unknown2") = static_cast<std::uint8_t>(v >> 16);
+    r.value("quantity") = static_cast<std::uint8_t>(v >> 24);
+    r.value("animation") = extremes ? -32768 : static_cast<std::int16_t>((v >> 4) % 16384);
+    r.value("unknown3") = static_cast<std::uint8_t>(h >> 4);
+    r.value("hue") = static_cast<std::uint8_t>(h >> 12);
+    r.value("unknown4") = static_cast<std::uint8_t>(h >> 20);
+    r.value("unknown5") = extremes ? 255 : 0;
+    r.value("height") = static_cast<std::uint8_t>(h % 21);
+    r.name = SampleName(n, h >> 8, "item ");
     return r;
 }
 
@@ -134,9 +137,9 @@ std::vector<std::uint8_t> BuildSampleTileData(const TileDataLayout& layout) {
         builder.SetLandBlockHeader(block, SampleBlockHeader(0, block));
     for (int block = 0; block < itemCount / static_cast<int>(kRecordsPerBlock); ++block)
         builder.SetItemBlockHeader(block, SampleBlockHeader(1, block));
-    for (int n = 0; n < landCount; ++n) builder.SetLand(n, SampleLandRecord(n, layout));
+    for (int n = 0; n < landCount; ++n) builder.Set(SampleLandRecord(n, layout));
     // A classic file's item 16383 is never listed by the editor but is in the file all the same.
-    for (int n = 0; n < itemCount; ++n) builder.SetItem(n, SampleItemRecord(n, layout));
+    for (int n = 0; n < itemCount; ++n) builder.Set(SampleItemRecord(n, layout));
     return builder.bytes();
 }
 

@@ -8,19 +8,19 @@
 #include <vector>
 
 #include "error.h"
-#include "tilelayout.h"
+#include "tilerow.h"
 
 namespace tilewright::sample {
 
-inline constexpr std::size_t kTileDataFileSize = ItemSectionOffset + kItemBlockCount * kItemBlockSize;  // 1036288
+inline constexpr std::size_t kTileDataFileSize = kClassicLayout.FileSize();  // 1036288
 
 class TileDataBuilder {
 public:
     explicit TileDataBuilder(const TileDataLayout& layout = kClassicLayout);
 
     const TileDataLayout& layout() const { return layout_; }
-    void SetLand(int n, const LandTileRecord& record);
-    void SetItem(int n, const ItemTileRecord& record);  // n below the layout's item count
+    // Record row.id of row.kind; an item number below the layout's item count.
+    void Set(const TileRow& row);
     void SetLandBlockHeader(int block, std::uint32_t header);  // block counted from 0
     void SetItemBlockHeader(int block, std::uint32_t header);
 
@@ -35,14 +35,17 @@ private:
 std::size_t LandRecordOffset(int n);
 std::size_t ItemRecordOffset(int n);
 
+// Land tile n with those fields, for building files.
+TileRow LandRow(int n, std::uint64_t flags, std::int32_t texture, const TileName& name);
+
 // A name from text of ISO 8859-1 bytes, zero-padded; the first 20 kept.
 TileName MakeName(std::string_view latin1);
 
 // The deterministic synthetic records of the sample game: varied flags and
 // values, unnamed tiles, names that fill all 20 bytes, bytes above 127 and
 // negative 16-bit values. With 64-bit flags the upper 32 bits are set too.
-LandTileRecord SampleLandRecord(int n, const TileDataLayout& layout = kClassicLayout);
-ItemTileRecord SampleItemRecord(int n, const TileDataLayout& layout = kClassicLayout);
+TileRow SampleLandRecord(int n, const TileDataLayout& layout = kClassicLayout);
+TileRow SampleItemRecord(int n, const TileDataLayout& layout = kClassicLayout);
 std::uint32_t SampleBlockHeader(int section, int block);
 std::vector<std::uint8_t> BuildSampleTileData(const TileDataLayout& layout = kClassicLayout);
 
