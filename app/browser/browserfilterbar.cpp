@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 
+#include "flagcaptions.h"
 #include "tiledatalayout.h"
 
 namespace tilewright {
@@ -74,7 +75,7 @@ int BrowserFilterBar::StateOf(int bit) const {
 }
 
 void BrowserFilterBar::ShowFlagText(int bit) {
-    flags_->setItemText(bit, QStringLiteral("%1: %2").arg(QString::fromStdString(FlagCaption(bit)), kStateTexts[StateOf(bit)]));
+    flags_->setItemText(bit, QStringLiteral("%1: %2").arg(FlagCaption(bit), kStateTexts[StateOf(bit)]));
 }
 
 void BrowserFilterBar::ShowFlagState() {

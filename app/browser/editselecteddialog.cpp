@@ -12,8 +12,9 @@
 #include <QStyleFactory>
 #include <QVBoxLayout>
 
+#include "flagcaptions.h"
 #include "numberconversion.h"
-#include "tilelayout.h"
+#include "tilerow.h"
 
 namespace tilewright {
 namespace {
@@ -44,7 +45,7 @@ EditSelectedDialog::EditSelectedDialog(TileKind kind, int flagBits, std::size_t 
     QStyle* threeStates = QStyleFactory::create("Fusion");
     if (threeStates) threeStates->setParent(this);
     for (int bit = 0; bit < flagBits; ++bit) {
-        auto* box = new QCheckBox(QString::fromStdString(FlagCaption(bit)), flagFrame);
+        auto* box = new QCheckBox(FlagCaption(bit), flagFrame);
         if (threeStates) box->setStyle(threeStates);
         box->setObjectName(QStringLiteral("flag(%1)").arg(bit));
         box->setTristate(true);

@@ -77,7 +77,7 @@ std::vector<std::int32_t> TileFilterer::Filter(const BrowserFilter& filter, cons
         const bool picture = asksPictures && hasPicture(n);
         if ((filter.withPicture && !picture) || (filter.withoutPicture && picture)) return true;
         if (filter.flagMask) {
-            const std::uint64_t flags = kind_ == TileKind::Land ? file.Land(n).Flags : file.Item(n).Flags;
+            const std::uint64_t flags = file.Row(kind_, n).flags;
             if ((flags & filter.flagMask) != filter.flagValues) return true;
         }
         return filter.freeSlots && (picture || !IsEmptyRecord(file, kind_, n));

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "browserpictures.h"
+#include "flagcaptions.h"
 #include "tilecolumns.h"
 
 namespace tilewright {
@@ -12,7 +13,7 @@ namespace {
 QString FlagCaptions(std::uint64_t flags, int bits) {
     QStringList captions;
     for (int bit = 0; bit < bits; ++bit)
-        if (flags & FlagMask(bit)) captions.append(QString::fromStdString(FlagCaption(bit)));
+        if (flags & FlagMask(bit)) captions.append(FlagCaption(bit));
     return captions.join(QStringLiteral(", "));
 }
 
@@ -83,7 +84,7 @@ QVariant TileBrowserModel::data(const QModelIndex& index, int role) const {
             break;
         default: return {};
     }
-    const TileRow row = ReadTileRow(*file_, kind_, id);
+    const TileRow row = file_->Row(kind_, id);
     switch (column) {
         case kNumber: return id;
         case kHex: return HexText(id);

@@ -109,7 +109,7 @@ class TileBrowserTest : public QObject {
         std::vector<std::int32_t> ids;
         const TileDataFile& file = *browser_->file();
         for (std::int32_t n = 0; n < file.HeldCount(model().kind()); ++n)
-            if (keep(ReadTileRow(file, model().kind(), n))) ids.push_back(n);
+            if (keep(file.Row(model().kind(), n))) ids.push_back(n);
         return ids;
     }
 
@@ -209,7 +209,7 @@ private slots:
         QVERIFY(art.Has(Decode_Mul::ItemArtEntry(withPicture)));
         for (std::int32_t n : {free[0], free[1], free[2], withPicture}) {
             const std::size_t at = file.RecordOffset(TileKind::Item, n);
-            std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), kItemRecordSize, 0);
+            std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), kClassicLayout.RecordSize(TileKind::Item), 0);
         }
         WriteAll(tileData(), bytes);
         browser_ = std::make_unique<TileBrowser>();

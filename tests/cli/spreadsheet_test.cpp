@@ -67,7 +67,7 @@ TEST(SpreadsheetDialects, ASingleJsonObjectIsOneRow) {
     WriteText(sample.file("in.json"), "\n  {\"kind\": \"item\", \"id\": 5, \"weight\": 7}\n");
     const CliRun run = RunCli({"import", sample.path(), sample.file("in.json")});
     EXPECT_EQ(run.out, "1 record changed\n") << run.err;
-    EXPECT_EQ(sample.Read().Item(5).Weight, 7);
+    EXPECT_EQ(sample.Read().Row(TileKind::Item, 5).value("weight"), 7);
 }
 
 TEST(SpreadsheetDialects, RefusalsNameTheLineAndTheWayForward) {
@@ -115,7 +115,7 @@ TEST(RestoringAnExport, ExactBringsBackEveryNameAsExported) {
         const TileDataFile original = sample.Read();
         std::int32_t named = -1, unnamed = -1, leftovers = -1;
         for (std::int32_t n = 0; n < 400; ++n) {
-            const TileName name = original.Item(n).Name;
+            const TileName name = original.Row(TileKind::Item, n).name;
             const bool after = std::any_of(name.begin() + static_cast<std::ptrdiff_t>(NameLength(name)), name.end(),
                                            [](std::uint8_t b) { return b != 0; });
             if (name[0] != 0 && !after && named < 0) named = n;
@@ -136,12 +136,12 @@ TEST(RestoringAnExport, ExactBringsBackEveryNameAsExported) {
         const CliRun exact = RunCli({"import", "--exact", sample.path(), table});
         ASSERT_EQ(exact.status, kExitDone) << exact.err;
         const TileDataFile now = sample.Read();
-        EXPECT_EQ(now.Item(named), original.Item(named)) << format;
-        EXPECT_EQ(now.Item(unnamed).Name, TileName{}) << format;
-        const std::size_t length = NameLength(original.Item(leftovers).Name);
+        EXPECT_EQ(now.Row(TileKind::Item, named), original.Row(TileKind::Item, named)) << format;
+        EXPECT_EQ(now.Row(TileKind::Item, unnamed).name, TileName{}) << format;
+        const std::size_t length = NameLength(original.Row(TileKind::Item, leftovers).name);
         TileName zeroFilled{};
-        std::copy_n(original.Item(leftovers).Name.begin(), length, zeroFilled.begin());
-        EXPECT_EQ(now.Item(leftovers).Name, zeroFilled) << format;
+        std::copy_n(original.Row(TileKind::Item, leftovers).name.begin(), length, zeroFilled.begin());
+        EXPECT_EQ(now.Row(TileKind::Item, leftovers).name, zeroFilled) << format;
         const std::string again = sample.file("again." + format);
         ASSERT_EQ(RunCli({"export", sample.path(), "--format", format, "-o", again}).status, kExitDone);
         EXPECT_EQ(TextOf(again), TextOf(table)) << format;
@@ -151,14 +151,14 @@ TEST(RestoringAnExport, ExactBringsBackEveryNameAsExported) {
 TEST(RestoringAnExport, AnEmptyJsonNameClearsANullOneKeeps) {
     SampleFile sample(kClassicLayout);
     std::int32_t named = 0;
-    while (sample.Read().Item(named).Name[0] == 0) ++named;
+    while (sample.Read().Row(TileKind::Item, named).name[0] == 0) ++named;
     const std::string id = std::to_string(named);
     WriteText(sample.file("null.json"), "[{\"kind\":\"item\",\"id\":" + id + ",\"name\":null,\"weight\":0}]");
     ASSERT_EQ(RunCli({"import", sample.path(), sample.file("null.json")}).status, kExitDone);
-    EXPECT_EQ(sample.Read().Item(named).Name, sample::SampleItemRecord(named).Name);
+    EXPECT_EQ(sample.Read().Row(TileKind::Item, named).name, sample::SampleItemRecord(named).name);
     WriteText(sample.file("empty.json"), "{\"kind\":\"item\",\"id\":" + id + ",\"name\":\"\"}");
     EXPECT_EQ(RunCli({"import", sample.path(), sample.file("empty.json")}).out, "1 record changed\n");
-    EXPECT_EQ(sample.Read().Item(named).Name, TileName{});
+    EXPECT_EQ(sample.Read().Row(TileKind::Item, named).name, TileName{});
 }
 
 }  // namespace

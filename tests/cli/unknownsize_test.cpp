@@ -82,8 +82,8 @@ TEST_P(UnknownSize, LayoutGivenIsTakenAndRecordsPastTheEndAreRefusedByNumber) {
     }
     sample.Reset();
 
-    const ItemTileRecord before = TileDataFile::FromBytes("", sample.original(), layout).Item(5);
-    const int weight = before.Weight == 7 ? 8 : 7;
+    const TileRow before = TileDataFile::FromBytes("", sample.original(), layout).Row(TileKind::Item, 5);
+    const int weight = before.value("weight") == 7 ? 8 : 7;
     const CliRun run = RunCli({"set", sample.path(), "item", "5", "weight=" + std::to_string(weight), "--layout", id});
     ASSERT_EQ(run.status, kExitDone) << run.err;
     EXPECT_EQ(run.out, "1 record changed\n");

@@ -39,7 +39,7 @@ TEST(CheckRecordsUnchanged, RefusesOnlyChangesOfTheEditedRecords) {
          }, nullptr},
         {"the last name byte of item 44", [&] {
              auto bytes = loadedBytes;
-             bytes[loaded.RecordOffset(TileKind::Item, 44) + kItemRecordSize - 1] ^= 1;
+             bytes[loaded.RecordOffset(TileKind::Item, 44) + kClassicLayout.RecordSize(TileKind::Item) - 1] ^= 1;
              return bytes;
          }, "Tile item 44 has changed in \"TileData.mul\""},
         {"the layout", [&] { return sample::BuildSampleTileData(kWideFlagLayout); },
@@ -78,7 +78,7 @@ TEST(TileBatchEdit, WriteAndTakeBack) {
     EXPECT_EQ(edit->changed(), 3u);
     ASSERT_TRUE(edit->Write().ok());
     const std::vector<std::uint8_t> written = ReadAll(path);
-    for (const std::int32_t id : ids) EXPECT_EQ(TileDataFile::FromBytes(path, written).Item(id).Weight, 200);
+    for (const std::int32_t id : ids) EXPECT_EQ(TileDataFile::FromBytes(path, written).Row(TileKind::Item, id).value("weight"), 200);
 
     ASSERT_TRUE(TakeBack(path, edit->before(), edit->after()).ok());
     EXPECT_EQ(ReadAll(path), original);
