@@ -239,12 +239,11 @@ void FrmMain::ShowTile(TileKind kind, std::int32_t n) {
     if (kind == TileKind::Item) SetBoxText(txtValue_[11], QString::number(n));
     ShowName(row.name);
     const std::string artFolder = NativeFolder(artPath_);
-    if (kind == TileKind::Land)
-        Decode_Mul::DrawLandArt(*picTile_, static_cast<std::int16_t>(row.value("texture")), artFolder);
-    else
-        Decode_Mul::DrawItemArt(*picTile_, n, artFolder);
+    const Status painted = kind == TileKind::Land
+                               ? Decode_Mul::DrawLandArt(*picTile_, static_cast<std::int16_t>(row.value("texture")), artFolder)
+                               : Decode_Mul::DrawItemArt(*picTile_, n, artFolder);
     picTile_->Refresh();
-    if (const auto problem = Decode_Mul::TakeArtContainerProblem(artFolder)) ShowMessage(QString::fromStdString(*problem));
+    if (!painted) ShowMessage(QString::fromStdString(painted.error().message));
 }
 
 // A failed load leaves no record on show; above all the offset box is empty,

@@ -31,14 +31,15 @@ std::optional<std::string> ArtContainerPath(const std::string& artFolder);
 // The bytes of image `entryNumber` in the container at `containerPath`, or
 // nothing when it holds no such entry or the entry or container is broken. The
 // container's table is read at the first call and kept until the file changes;
-// a broken table is noted for TakeArtContainerProblem(`artFolder`).
-std::optional<std::vector<std::uint8_t>> ReadContainerImage(const std::string& containerPath, std::int32_t entryNumber,
-                                                            const std::string& artFolder);
+// the call that reads a broken table fails with what is wrong with it, later
+// ones find nothing, so that a broken container is told once.
+Result<std::optional<std::vector<std::uint8_t>>> ReadContainerImage(const std::string& containerPath,
+                                                                    std::int32_t entryNumber);
 
 // One past the highest entry number below kItemArtBase + 65536 (item numbers
 // are 16-bit) that the container at `containerPath` holds, from the same kept
 // table. An error names the file when it cannot be opened or is broken.
-Result<std::int32_t> ContainerEntryCount(const std::string& containerPath, const std::string& artFolder);
+Result<std::int32_t> ContainerEntryCount(const std::string& containerPath);
 
 // An item image read from art.mul on demand into one buffer that starts at the
 // image's first byte and at least doubles whenever a field lies past it, so a

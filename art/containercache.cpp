@@ -3,7 +3,6 @@
 // The painters may run on several threads at once, so everything here is
 // behind one mutex; a table is read under it, once.
 #include <algorithm>
-#include <map>
 #include <memory>
 #include <mutex>
 
@@ -20,6 +19,7 @@ constexpr std::size_t kKeptTables = 4;
 struct KeptTable {
     FileIdentity identity;
     std::shared_ptr<const ContainerTable> table;  // null when the container is broken
+    Error problem{ErrorKind::FileUnreadable, {}};  // what is wrong with it then
     std::uint64_t lastUse = 0;
 };
 
@@ -27,7 +27,14 @@ struct TableCache {
     std::mutex mutex;
     std::vector<KeptTable> kept;
     std::uint64_t clock = 0;
-    std::map<std::string, std::string> unreported;  // art folder -> what is wrong with its container
+};
+
+// A container's table, or what is wrong with it; `fresh` when this lookup
+// read the table, so that a broken container is told once per version.
+struct TableLookup {
+    std::shared_ptr<const ContainerTable> table;
+    Error problem;
+    bool fresh = false;
 };
 
 TableCache& Cache() {
@@ -35,7 +42,7 @@ TableCache& Cache() {
     return cache;
 }
 
-std::shared_ptr<const ContainerTable> TableOf(const GameFile& container, const std::string& artFolder) {
+TableLookup TableOf(const GameFile& container) {
     TableCache& cache = Cache();
     const std::lock_guard lock(cache.mutex);
     const FileIdentity& id = container.identity();
@@ -44,7 +51,7 @@ std::shared_ptr<const ContainerTable> TableOf(const GameFile& container, const s
     });
     if (same != cache.kept.end() && same->identity == id) {
         same->lastUse = ++cache.clock;
-        return same->table;
+        return {same->table, same->problem, false};
     }
     // A changed file replaces its old table; a new one takes the place of
     // the table unused the longest once enough are kept.
@@ -61,12 +68,11 @@ std::shared_ptr<const ContainerTable> TableOf(const GameFile& container, const s
     same->lastUse = ++cache.clock;
     if (table) {
         same->table = std::make_shared<const ContainerTable>(std::move(table).value());
-        cache.unreported.erase(artFolder);
     } else {
         same->table = nullptr;
-        cache.unreported[artFolder] = table.error().message;
+        same->problem = table.error();
     }
-    return same->table;
+    return {same->table, same->problem, true};
 }
 
 }  // namespace
@@ -76,40 +82,30 @@ std::optional<std::string> ArtContainerPath(const std::string& artFolder) {
     return FindGameFile(artFolder, kArtContainerFileName);
 }
 
-std::optional<std::vector<std::uint8_t>> ReadContainerImage(const std::string& containerPath, std::int32_t entryNumber,
-                                                            const std::string& artFolder) {
-    if (entryNumber < 0) return std::nullopt;
+Result<std::optional<std::vector<std::uint8_t>>> ReadContainerImage(const std::string& containerPath,
+                                                                    std::int32_t entryNumber) {
+    if (entryNumber < 0) return std::optional<std::vector<std::uint8_t>>();
     const auto container = GameFile::OpenForReading(containerPath, "");
-    if (!container) return std::nullopt;
-    const auto table = TableOf(*container, artFolder);
-    if (!table) return std::nullopt;
-    const auto entry = table->Find(entryNumber);
-    if (!entry) return std::nullopt;
+    if (!container) return std::optional<std::vector<std::uint8_t>>();
+    const TableLookup lookup = TableOf(*container);
+    if (!lookup.table) {
+        if (lookup.fresh) return lookup.problem;
+        return std::optional<std::vector<std::uint8_t>>();
+    }
+    const auto entry = lookup.table->Find(entryNumber);
+    if (!entry) return std::optional<std::vector<std::uint8_t>>();
     return ReadContainerEntry(FileContainerBytes(*container), *entry);
 }
 
-Result<std::int32_t> ContainerEntryCount(const std::string& containerPath, const std::string& artFolder) {
+Result<std::int32_t> ContainerEntryCount(const std::string& containerPath) {
     const auto container = GameFile::OpenForReading(containerPath, "");
     if (!container) return container.error();
-    const auto table = TableOf(*container, artFolder);
-    if (!table) {
-        const auto problem = TakeArtContainerProblem(artFolder);
-        return Error{ErrorKind::FileUnreadable, problem ? *problem : "The art container " + Quoted(containerPath) + " is broken."};
-    }
+    const TableLookup lookup = TableOf(*container);
+    if (!lookup.table) return lookup.problem;
     // Names are hashes, so the numbers held are found by trying each one.
     for (std::int32_t count = kItemArtBase + 65536; count > 0; --count)
-        if (table->Find(count - 1)) return count;
+        if (lookup.table->Find(count - 1)) return count;
     return 0;
-}
-
-std::optional<std::string> TakeArtContainerProblem(const std::string& artFolder) {
-    TableCache& cache = Cache();
-    const std::lock_guard lock(cache.mutex);
-    const auto found = cache.unreported.find(artFolder);
-    if (found == cache.unreported.end()) return std::nullopt;
-    std::string message = std::move(found->second);
-    cache.unreported.erase(found);
-    return message;
 }
 
 }  // namespace tilewright::Decode_Mul

@@ -87,14 +87,12 @@ void PaintItemImage(PixelSurface& surface, std::span<const std::uint8_t> image);
 // unopened. A negative entry number or Lookup, an entry or image past the end
 // of its file and a file that cannot be read are taken the same way, and so
 // are an entry the container does not hold and a broken entry or container.
-void DrawLandArt(PixelSurface& surface, std::int32_t entryNumber, const std::string& artFolder);
+// The one painting that finds a version of the container broken fails, in
+// words naming the file, so that a broken container is told once, not at
+// every picture; it paints nothing either way.
+Status DrawLandArt(PixelSurface& surface, std::int32_t entryNumber, const std::string& artFolder);
 // Paints the run-length encoded image of item `itemNumber` (entry 16384 + n),
 // with the rules of PaintItemImage and the no-image cases of DrawLandArt.
-void DrawItemArt(PixelSurface& surface, std::int32_t itemNumber, const std::string& artFolder);
-
-// What is wrong with the art container of `artFolder`, in words naming the
-// file, when the painters found it unusable since the last call; otherwise
-// nothing. So a broken container is told once, not at every picture.
-std::optional<std::string> TakeArtContainerProblem(const std::string& artFolder);
+Status DrawItemArt(PixelSurface& surface, std::int32_t itemNumber, const std::string& artFolder);
 
 }  // namespace tilewright::Decode_Mul

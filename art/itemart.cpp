@@ -93,18 +93,20 @@ void PaintItemImage(PixelSurface& surface, std::span<const std::uint8_t> image) 
     PaintItemImage(surface, bytes);
 }
 
-void DrawItemArt(PixelSurface& surface, std::int32_t itemNumber, const std::string& artFolder) {
+Status DrawItemArt(PixelSurface& surface, std::int32_t itemNumber, const std::string& artFolder) {
     const std::int64_t entry = std::int64_t{kItemArtBase} + itemNumber;
-    if (entry > INT32_MAX) return;
+    if (entry > INT32_MAX) return {};
     if (const auto container = ArtContainerPath(artFolder)) {
-        if (const auto image = ReadContainerImage(*container, static_cast<std::int32_t>(entry), artFolder))
-            PaintItemImage(surface, *image);
-        return;
+        const auto image = ReadContainerImage(*container, static_cast<std::int32_t>(entry));
+        if (!image) return image.error();
+        if (*image) PaintItemImage(surface, **image);
+        return {};
     }
     const auto art = OpenArtImage(static_cast<std::int32_t>(entry), artFolder);
-    if (!art) return;
+    if (!art) return {};
     ArtFileWindow window(*art);
     PaintItemImage(surface, window);
+    return {};
 }
 
 }  // namespace tilewright::Decode_Mul

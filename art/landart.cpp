@@ -19,19 +19,22 @@ void PaintLandImage(PixelSurface& surface, std::span<const std::uint8_t> image) 
     for (int i = 21; i >= 0; --i) paintRow(i, 43 - i);
 }
 
-void DrawLandArt(PixelSurface& surface, std::int32_t entryNumber, const std::string& artFolder) {
+Status DrawLandArt(PixelSurface& surface, std::int32_t entryNumber, const std::string& artFolder) {
     if (const auto container = ArtContainerPath(artFolder)) {
-        if (const auto image = ReadContainerImage(*container, entryNumber, artFolder)) PaintLandImage(surface, *image);
-        return;
+        const auto image = ReadContainerImage(*container, entryNumber);
+        if (!image) return image.error();
+        if (*image) PaintLandImage(surface, **image);
+        return {};
     }
     std::array<std::uint8_t, kLandImageSize> image{};
     {
         const auto art = OpenArtImage(entryNumber, artFolder);
-        if (!art) return;
+        if (!art) return {};
         const auto got = art->file.ReadAt(art->start, image);
-        if (!got || *got != image.size()) return;
+        if (!got || *got != image.size()) return {};
     }  // art.mul is closed before the first pixel is painted
     PaintLandImage(surface, image);
+    return {};
 }
 
 }  // namespace tilewright::Decode_Mul

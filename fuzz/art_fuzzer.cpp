@@ -97,8 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     WriteFile(Folder() + kArtFileName, art);
 
     CheckingSurface fileLand(InLandDiamond), fileItem(InItemRange), windowItem(InItemRange);
-    DrawLandArt(fileLand, 0, Folder());
-    DrawItemArt(fileItem, -kItemArtBase, Folder());  // item -16384 is entry 0
+    static_cast<void>(DrawLandArt(fileLand, 0, Folder()));
+    static_cast<void>(DrawItemArt(fileItem, -kItemArtBase, Folder()));  // item -16384 is entry 0
     if (const auto image = OpenArtImage(0, Folder())) {
         ArtFileWindow window(*image, firstRead);
         PaintItemImage(windowItem, window);

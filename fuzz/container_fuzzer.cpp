@@ -100,12 +100,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = Folder() + kArtContainerFileName;
     WriteNewFile(path, input);
     bool absentTried = false;
+    int told = 0;
     for (std::size_t i = 0; i < std::size(kEntries); ++i) {
         if (!found[i] && std::exchange(absentTried, true)) continue;
         HashingSurface filePainted;
-        if (const auto image = ReadContainerImage(path, kEntries[i], Folder())) PaintEntry(filePainted, kEntries[i], *image);
+        const auto image = ReadContainerImage(path, kEntries[i]);
+        told += !image.ok();
+        if (image && *image) PaintEntry(filePainted, kEntries[i], **image);
         if (!(filePainted == memoryPainted[i])) Fail("painted differently from memory and from the file");
     }
-    if (TakeArtContainerProblem(Folder()).has_value() == table.ok()) Fail("a broken container not told, or a good one told");
+    if (told != (table.ok() ? 0 : 1)) Fail("a broken container not told once, or a good one told");
     return 0;
 }

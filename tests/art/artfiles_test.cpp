@@ -41,13 +41,13 @@ ItemGrid SmallItem() {
 
 std::vector<PaintedPoint> Land(std::int32_t entry, const std::string& folder) {
     RecordingSurface s;
-    DrawLandArt(s, entry, folder);
+    static_cast<void>(DrawLandArt(s, entry, folder));
     return s.calls;
 }
 
 std::vector<PaintedPoint> Item(std::int32_t item, const std::string& folder) {
     RecordingSurface s;
-    DrawItemArt(s, item, folder);
+    static_cast<void>(DrawItemArt(s, item, folder));
     return s.calls;
 }
 

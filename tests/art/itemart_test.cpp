@@ -32,7 +32,7 @@ std::vector<PaintedPoint> DrawFromFiles(const std::vector<std::uint8_t>& image) 
     art.SetRawImage(kItemArtBase + 7, image);
     EXPECT_TRUE(art.WriteTo(folder.path()).ok());
     RecordingSurface surface;
-    DrawItemArt(surface, 7, folder.path());
+    static_cast<void>(DrawItemArt(surface, 7, folder.path()));
     return surface.calls;
 }
 

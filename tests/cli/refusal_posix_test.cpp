@@ -89,7 +89,7 @@ TEST(WriteRefusals, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile) {
     ASSERT_EQ(::stat(sample.path().c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(Listing(sample.folder()), std::vector<std::string>{"TileData.mul"});
-    EXPECT_EQ(sample.Read().Item(20000).Hue, 3);
+    EXPECT_EQ(sample.Read().Row(TileKind::Item, 20000).value("hue"), 3);
 }
 
 }  // namespace
