@@ -10,8 +10,6 @@
 
 namespace tilewright::Decode_Mul {
 
-enum class ArtKind { Land, Item };
-
 // The picture of land entry `id` (44 x 44) or of item `id` (entry 16384 +
 // id, ImageWidth x ImageHeight), through DrawLandArt or DrawItemArt. Nothing
 // when the entry has no image, when its image paints no point inside its own

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "utf8.h"
+
 namespace tilewright {
 namespace {
 
@@ -46,24 +48,6 @@ std::optional<WholeNumber> Read(std::basic_string_view<Char> s, NumberGrammar gr
     const bool up = firstFraction > 5 || (firstFraction == 5 && (moreFraction || out.magnitude % 2 == 1));
     if (up && out.magnitude != kSaturated) ++out.magnitude;
     return out;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 std::string RangeText(std::int64_t min, std::int64_t max) {
