@@ -17,6 +17,8 @@
 #include "frmpath.h"
 #include "picturearea.h"
 #include "displaytext.h"
+#include "tilebatchedit.h"
+#include "tilebrowserlink.h"
 #include "tilecompiler.h"
 #include "tileloader.h"
 #include "valueboxes.h"
@@ -74,6 +76,7 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent) {
         tileDataPath_ = defaults.tileDataFolder();
     }
     new FrmFind(*this);
+    AttachTileBrowser(*this);
 }
 
 FrmMain::~FrmMain() = default;
@@ -186,6 +189,18 @@ void FrmMain::SelectEntry(int row) {
         lstId_->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
 }
 
+void FrmMain::ChooseTile(TileKind kind, std::int32_t n) {
+    if (listKind_ != kind) FillList(kind);
+    if (n < lstId_->count()) return SelectEntry(n);
+    lstId_->clearSelection();
+    compileKind_ = kind;
+    ShowTile(kind, n);
+}
+
+void FrmMain::ReloadTile() {
+    if (compileKind_ && loadedNumber_) ChooseTile(*compileKind_, *loadedNumber_);
+}
+
 // The numbers on offer follow the layout of the file as it is now; only its
 // size is read.
 void FrmMain::FillList(TileKind kind) {
@@ -232,6 +247,7 @@ void FrmMain::ShowTile(TileKind kind, std::int32_t n) {
     }
     const TileRow& row = tile->row;
     ShowRecordInfo(n, tile->layout, tile->layout.RecordSize(kind), tile->position, row.flags);
+    loaded_ = *tile;
     for (int box = 0; box < 12; ++box) {
         const int field = FieldOfBox(kind, box);
         if (field >= 0) SetBoxText(txtValue_[box], QString::number(row.values[static_cast<std::size_t>(field)]));
@@ -254,6 +270,7 @@ void FrmMain::ShowLoadFailure(const QString& message) {
     txtTileName_->clear();
     untouchedName_.reset();
     loadedNumber_.reset();
+    loaded_.reset();
     flagBoxes_->Clear();
     ShowFlagWidth(32);
     picTile_->Clear();
@@ -307,9 +324,12 @@ BoxTexts FrmMain::GatherBoxes() const {
 // Before any selection there is no kind, and nothing is written.
 void FrmMain::OnCompile() {
     if (compileKind_) {
+        const std::string folder = NativeFolder(tileDataPath_);
         auto placed = RowFromBoxes(*compileKind_, loadedNumber_.value_or(0), GatherBoxes());
-        const Status written =
-            placed ? CompileTile(NativeFolder(tileDataPath_), placed->row, placed->position) : Status(placed.error());
+        Status written = placed ? StillAsLoaded(folder) : Status(placed.error());
+        if (written) written = CompileTile(folder, placed->row, placed->position);
+        if (written)
+            if (auto again = LoadTile(folder, *compileKind_, *loadedNumber_)) loaded_ = std::move(again).value();
         if (!written) {
             ShowMessage(QString::fromStdString(written.error().message));
             return;
@@ -322,6 +342,15 @@ void FrmMain::OnCompile() {
     }
     QMessageBox done(QMessageBox::NoIcon, kApplicationTitle, "Compiling complite...", QMessageBox::Ok, this);
     done.exec();
+}
+
+// Another program may have written the record since it was loaded; then
+// nothing is written. A file of another layout is refused by the compiler.
+Status FrmMain::StillAsLoaded(const std::string& folder) const {
+    if (!loaded_) return {};
+    auto onDisk = TileDataFile::ReadFolder(folder);
+    if (!onDisk || onDisk->layout() != loaded_->layout) return {};
+    return CheckRecordUnchanged(*onDisk, *compileKind_, *loadedNumber_, loaded_->layout, loaded_->bytes);
 }
 
 void FrmMain::OnPaths() {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "tileloader.h"
 #include "tilerow.h"
 
 class QCheckBox;
@@ -53,6 +54,11 @@ public:
     // Selects entry `row` and loads its tile, as a click on it would: also
     // when it is selected already.
     void SelectEntry(int row);
+    // Loads tile n of `kind` as a click in the list would, the list filled
+    // with that kind first; a tile it does not offer loads with no entry selected.
+    void ChooseTile(TileKind kind, std::int32_t n);
+    // Loads the tile on show again, after the file was written elsewhere.
+    void ReloadTile();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +77,7 @@ private:
     void ShowName(const TileName& name);
 
     void OnCompile();
+    Status StillAsLoaded(const std::string& folder) const;
     BoxTexts GatherBoxes() const;
 
     void OnPaths();
@@ -105,8 +112,10 @@ private:
     std::optional<TileName> untouchedName_;
     QString untouchedText_;
     // The tile whose record is on show, so that Compile can tell when the
-    // file has changed its layout since.
+    // file has changed its layout since, and the record as loaded, so that it
+    // can tell when another program has written it since.
     std::optional<std::int32_t> loadedNumber_;
+    std::optional<LoadedTile> loaded_;
     // A load ran since the last mouse press in the list.
     bool loadedSincePress_ = false;
 };

@@ -14,6 +14,7 @@
 
 #include "flagcaptions.h"
 #include "numberconversion.h"
+#include "valueboxes.h"
 #include "tilerow.h"
 
 namespace tilewright {
@@ -23,11 +24,10 @@ constexpr int kFlagColumns = 4;
 
 }  // namespace
 
-const char* ValueBoxCaption(int column) {
-    static constexpr std::array<const char*, kValueFieldCount> kCaptions = {
-        "Id :",        "Weight :",  "Quality/Layer/LightID :", "Unknown1 :", "Unknown2 :", "Quantity/WC/AC :",
-        "Gump/Animation :", "Unknown3 :", "Hue :", "Unknown4 :", "Unknown5 :", "Height :"};
-    return kCaptions[static_cast<std::size_t>(column - kFirstValueColumn)];
+const char* ValueBoxCaption(TileKind kind, int column) {
+    for (int box = 0; box < static_cast<int>(kValueBoxes.size()); ++box)
+        if (FieldOfBox(kind, box) == column - kFirstValueColumn) return kValueBoxes[static_cast<std::size_t>(box)].caption;
+    return "";
 }
 
 EditSelectedDialog::EditSelectedDialog(TileKind kind, int flagBits, std::size_t selected, QWidget* parent)
@@ -63,7 +63,7 @@ EditSelectedDialog::EditSelectedDialog(TileKind kind, int flagBits, std::size_t 
         auto* box = new QLineEdit(valueFrame);
         box->setObjectName(QString::fromLatin1(field.column.data(), static_cast<int>(field.column.size())));
         box->setToolTip(QStringLiteral("%1 - %2").arg(field.min).arg(field.max));
-        form->addRow(ValueBoxCaption(column), box);
+        form->addRow(ValueBoxCaption(kind_, column), box);
         values_[static_cast<std::size_t>(column - kFirstValueColumn)] = box;
     }
     name_ = new QLineEdit(valueFrame);
@@ -102,7 +102,7 @@ Result<TileEdit> EditSelectedDialog::Edit() const {
         const QLineEdit* box = valueBox(column);
         if (!box || box->text().isEmpty()) continue;
         const ValueField& field = ValueFieldOf(column);
-        const auto value = ConvertWholeNumber(box->text().toStdU16String(), ValueBoxCaption(column), field.min, field.max);
+        const auto value = ConvertWholeNumber(box->text().toStdU16String(), ValueBoxCaption(kind_, column), field.min, field.max);
         if (!value) return value.error();
         const int v = column - kFirstValueColumn;
         edit.valueMask |= static_cast<std::uint16_t>(1u << v);

@@ -37,7 +37,8 @@ private:
     QLineEdit* name_;
 };
 
-// The caption of the main window's box for value column `column`.
-const char* ValueBoxCaption(int column);
+// The caption of the main window's box that shows value column `column` for
+// a tile of `kind`.
+const char* ValueBoxCaption(TileKind kind, int column);
 
 }  // namespace tilewright

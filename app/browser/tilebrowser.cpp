@@ -328,9 +328,12 @@ void TileBrowser::Warn(const QString& text) {
 // Where no window manager hands the keys back, closing a dialog would leave
 // them nowhere: Ctrl+Z after an apply must reach the browser.
 int TileBrowser::Ask(QDialog& dialog) {
-    const bool active = isActiveWindow();
+    // The browser's own dialog that just closed may still count as active.
+    const QWidget* before = QApplication::activeWindow();
+    bool ours = !before;
+    for (const QWidget* w = before; w && !ours; w = w->parentWidget()) ours = w == this;
     const int answer = dialog.exec();
-    if (active || !QApplication::activeWindow()) activateWindow();
+    if (ours) activateWindow();
     return answer;
 }
 

@@ -12,20 +12,28 @@ std::string TileText(TileKind kind, std::int32_t id) { return std::string(KindNa
 
 }  // namespace
 
-Status CheckRecordsUnchanged(const TileDataFile& loaded, const TileDataFile& onDisk, TileKind kind,
-                             std::span<const std::int32_t> ids) {
-    if (onDisk.layout() != loaded.layout() || onDisk.HeldCount(kind) != loaded.HeldCount(kind))
+Status CheckRecordUnchanged(const TileDataFile& onDisk, TileKind kind, std::int32_t id,
+                            const TileDataLayout& loadedLayout, std::span<const std::uint8_t> loadedRecord) {
+    if (onDisk.layout() != loadedLayout || id >= onDisk.HeldCount(kind))
         return Error{ErrorKind::OutOfBounds, Quoted(onDisk.path()) +
                                                  " has changed its layout since it was loaded. Nothing was written; "
                                                  "reload the tiles."};
+    const std::span<const std::uint8_t> now =
+        onDisk.bytes().subspan(onDisk.RecordOffset(kind, id), onDisk.layout().RecordSize(kind));
+    if (!std::ranges::equal(now, loadedRecord))
+        return Error{ErrorKind::OutOfBounds, "Tile " + TileText(kind, id) + " has changed in " + Quoted(onDisk.path()) +
+                                                 " since it was loaded. Nothing was written; reload the tile."};
+    return {};
+}
+
+Status CheckRecordsUnchanged(const TileDataFile& loaded, const TileDataFile& onDisk, TileKind kind,
+                             std::span<const std::int32_t> ids) {
     const std::size_t size = loaded.layout().RecordSize(kind);
-    for (const std::int32_t id : ids) {
-        const std::size_t at = loaded.RecordOffset(kind, id);
-        if (!std::ranges::equal(loaded.bytes().subspan(at, size), onDisk.bytes().subspan(at, size)))
-            return Error{ErrorKind::OutOfBounds, "Tile " + TileText(kind, id) + " has changed in " +
-                                                     Quoted(onDisk.path()) +
-                                                     " since it was loaded. Nothing was written; reload the tile."};
-    }
+    for (const std::int32_t id : ids)
+        if (Status same = CheckRecordUnchanged(onDisk, kind, id, loaded.layout(),
+                                               loaded.bytes().subspan(loaded.RecordOffset(kind, id), size));
+            !same)
+            return same;
     return {};
 }
 

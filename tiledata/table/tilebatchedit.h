@@ -13,9 +13,12 @@
 
 namespace tilewright {
 
-// Refuses, naming the first such tile, when a record of `ids` (of `kind`)
-// has other bytes in `onDisk` than in `loaded`, or when the file's layout
-// changed: someone else wrote it since it was loaded.
+// Refuses, naming the tile, when record `id` of `kind` has other bytes in
+// `onDisk` than `loadedRecord` (read from a file of `loadedLayout`), or when
+// the file's layout changed: someone else wrote it since it was loaded.
+Status CheckRecordUnchanged(const TileDataFile& onDisk, TileKind kind, std::int32_t id,
+                            const TileDataLayout& loadedLayout, std::span<const std::uint8_t> loadedRecord);
+// The same for every record of `ids`, the first changed one named.
 Status CheckRecordsUnchanged(const TileDataFile& loaded, const TileDataFile& onDisk, TileKind kind,
                              std::span<const std::int32_t> ids);
 

@@ -1,0 +1,48 @@
+#include "tilebrowserlink.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QShortcut>
+
+#include "frmmain.h"
+#include "tilebrowser.h"
+
+namespace tilewright {
+namespace {
+
+std::string NativeFolder(const QString& folder) { return QFile::encodeName(folder).toStdString(); }
+
+}  // namespace
+
+void AttachTileBrowser(FrmMain& window) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), &window);
+    QObject::connect(shortcut, &QShortcut::activated, &window, [&window] { OpenTileBrowser(window); });
+    auto* list = window.findChild<QListWidget*>("lstId");
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(list, &QWidget::customContextMenuRequested, &window, [&window, list](const QPoint& at) {
+        QMenu menu(&window);
+        menu.addAction("Browse tiles\u2026", &window, [&window] { OpenTileBrowser(window); });
+        menu.exec(list->viewport()->mapToGlobal(at));
+    });
+}
+
+TileBrowser& OpenTileBrowser(FrmMain& window) {
+    auto* browser = window.findChild<TileBrowser*>();
+    if (!browser) {
+        browser = new TileBrowser(&window);
+        QObject::connect(browser, &TileBrowser::TileChosen, &window,
+                         [&window](TileKind kind, std::int32_t id) { window.ChooseTile(kind, id); });
+        QObject::connect(browser, &TileBrowser::FileWritten, &window, [&window] { window.ReloadTile(); });
+        // Over the main window, a little down and to the right of its corner.
+        browser->move(window.frameGeometry().topLeft() + QPoint(40, 40));
+    }
+    browser->Open(NativeFolder(window.artPath()), NativeFolder(window.tileDataPath()),
+                  window.listState().kind.value_or(TileKind::Item));
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
+    return *browser;
+}
+
+}  // namespace tilewright
