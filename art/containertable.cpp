@@ -65,6 +65,10 @@ std::string ContainerEntryName(std::int32_t entryNumber) {
     return std::string(FormatName(buffer, entryNumber));
 }
 
+std::uint64_t ContainerEntryHash(std::int32_t entryNumber, bool swappedHalves) {
+    return Key(NameHash(entryNumber), swappedHalves);
+}
+
 bool FileContainerBytes::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const {
     const auto got = file_.ReadAt(offset, out);
     return got && *got == out.size();

@@ -25,6 +25,9 @@ inline constexpr std::uint32_t kContainerEntryLimit = 16u << 20;
 
 // The name whose hash finds entry `entryNumber`: "build/artlegacymul/00016384.tga" for 16384.
 std::string ContainerEntryName(std::int32_t entryNumber);
+// The hash that the table of entries stores for entry `entryNumber`, in the
+// halves' order the container uses.
+std::uint64_t ContainerEntryHash(std::int32_t entryNumber, bool swappedHalves);
 
 // Positioned reads of a container, from a file or from memory.
 class ContainerBytes {
