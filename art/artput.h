@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "artencoder.h"
 #include "artwriter.h"
@@ -19,6 +21,26 @@ Result<std::int32_t> PictureEntry(TileKind kind, std::int32_t id);
 
 // The PNG file at `pngPath` as a land or item image, refused with its name.
 Result<EncodedImage> ReadPicture(TileKind kind, const std::string& pngPath);
+
+// A PNG file meant for one land or item picture.
+struct PictureFile {
+    TileKind kind = TileKind::Item;
+    std::int32_t id = 0;
+    std::string path;
+};
+
+// The land-NNNNN.png and item-NNNNN.png files of `folder` (the names that
+// saving every picture gives), by kind and number; other files are passed over.
+Result<std::vector<PictureFile>> PictureFilesIn(const std::string& folder);
+
+struct PictureBatch {
+    std::vector<ImagePut> puts;     // in the order of the files
+    std::size_t roundedAlpha = 0;   // over all pictures
+};
+
+// Reads and encodes every file, on every core. The first refusal in the
+// files' order is the result's error.
+Result<PictureBatch> ReadPictures(std::span<const PictureFile> files);
 
 // Puts the PNG at `pngPath` as the picture of land `id` or item `id`; returns
 // how many of its points' alpha was rounded.

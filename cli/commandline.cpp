@@ -11,11 +11,13 @@ namespace {
 void AddCommands(CLI::App& app, CommandContext& context) {
     AddInfoCommand(app, context);
     AddFindCommand(app, context);
+    AddFreeCommand(app, context);
     AddSetCommand(app, context);
     AddExportCommand(app, context);
     AddImportCommand(app, context);
     AddDiffCommand(app, context);
     AddArtCommand(app, context);
+    AddArtPutCommands(app, context);
 }
 
 }  // namespace

@@ -16,5 +16,7 @@ void AddSetCommand(CLI::App& app, CommandContext& context);
 void AddFindCommand(CLI::App& app, CommandContext& context);
 void AddDiffCommand(CLI::App& app, CommandContext& context);
 void AddArtCommand(CLI::App& app, CommandContext& context);
+void AddArtPutCommands(CLI::App& app, CommandContext& context);  // art-put, art-remove, art-compact
+void AddFreeCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace tilewright::cli

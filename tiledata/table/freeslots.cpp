@@ -12,7 +12,9 @@ bool IsEmptyRecord(const TileDataFile& file, TileKind kind, std::int32_t n) {
 std::vector<std::int32_t> FreeSlots(const TileDataFile& file, TileKind kind,
                                     const std::function<bool(std::int32_t)>& hasPicture, std::size_t limit) {
     std::vector<std::int32_t> free;
-    for (std::int32_t n = 0; n < file.HeldCount(kind) && free.size() < limit; ++n)
+    // Only numbers the editor lists: a classic file's last item is never shown.
+    const std::int32_t count = std::min(file.HeldCount(kind), file.layout().ListedCount(kind));
+    for (std::int32_t n = 0; n < count && free.size() < limit; ++n)
         if (IsEmptyRecord(file, kind, n) && !hasPicture(n)) free.push_back(n);
     return free;
 }

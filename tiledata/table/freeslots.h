@@ -14,7 +14,7 @@ namespace tilewright {
 // Record n of `kind` in `file` (n below file.HeldCount(kind)) is all zero bytes.
 bool IsEmptyRecord(const TileDataFile& file, TileKind kind, std::int32_t n);
 
-// The numbers of `kind` held by `file`, ascending, whose record is empty and
+// The numbers of `kind` held by `file` and listed by the editor, ascending, whose record is empty and
 // for which `hasPicture` is false; at most `limit` of them.
 std::vector<std::int32_t> FreeSlots(const TileDataFile& file, TileKind kind,
                                     const std::function<bool(std::int32_t)>& hasPicture,

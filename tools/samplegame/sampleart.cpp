@@ -108,7 +108,7 @@ std::optional<LandColours> SampleLandImage(std::int32_t entry) {
 }
 
 std::optional<ItemGrid> SampleItemImage(std::int32_t itemNumber) {
-    if (itemNumber < 0 || itemNumber >= kSampleItemCount) return std::nullopt;
+    if (itemNumber < 0 || itemNumber >= kSampleFreeItems) return std::nullopt;
     const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(itemNumber) ^ 0x9E3779B9u);
     const Hue hue = HueOf(h >> 8), other = HueOf(h >> 19);
     // Every thousandth item is large, another tiny; the rest 20 to 64 pixels a side.

@@ -17,6 +17,9 @@ namespace tilewright::sample {
 
 inline constexpr std::int32_t kSampleLandCount = 16384;  // entries 0..16383
 inline constexpr std::int32_t kSampleItemCount = 16383;  // items 0..16382, entries 16384..32766
+// Items from here to the end of the classic range have neither a record nor
+// a picture in the sample game: free numbers for new tiles, as real files have.
+inline constexpr std::int32_t kSampleFreeItems = 16352;
 // An item whose image (256 x 256) is larger than the picture area and whose
 // later rows start past word 32767 of the run data.
 inline constexpr std::int32_t kSampleLargeItem = 999;

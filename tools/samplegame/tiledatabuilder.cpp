@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "bytes.h"
+#include "sampleart.h"
 #include "samplehash.h"
 #include "gamefile.h"
 #include "platformfile.h"
@@ -106,6 +107,7 @@ TileRow SampleLandRecord(int n, const TileDataLayout& layout) {
 }
 
 TileRow SampleItemRecord(int n, const TileDataLayout& layout) {
+    if (n >= kSampleFreeItems && n < 16384) return TileRow{TileKind::Item, n};
     const std::uint32_t h = SampleHash(static_cast<std::uint32_t>(n) + 0x9E3779B9u);
     const std::uint32_t v = SampleHash(h);
     TileRow r{TileKind::Item, n};

@@ -43,7 +43,8 @@ TileName MakeName(std::string_view latin1);
 
 // The deterministic synthetic records of the sample game: varied flags and
 // values, unnamed tiles, names that fill all 20 bytes, bytes above 127 and
-// negative 16-bit values. With 64-bit flags the upper 32 bits are set too.
+// negative 16-bit values, and empty items from kSampleFreeItems to 16383. With
+// 64-bit flags the upper 32 bits are set too.
 TileRow SampleLandRecord(int n, const TileDataLayout& layout = kClassicLayout);
 TileRow SampleItemRecord(int n, const TileDataLayout& layout = kClassicLayout);
 std::uint32_t SampleBlockHeader(int section, int block);
