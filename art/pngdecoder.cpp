@@ -2,7 +2,9 @@
 
 #include <spng.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -25,6 +27,9 @@ std::uint8_t ToEightBits(std::uint16_t v) { return static_cast<std::uint8_t>((st
 }  // namespace
 
 Result<Decode_Mul::RgbaImage> DecodePng(std::span<const std::uint8_t> png, const std::string& name) {
+    static constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (png.size() < sizeof kSignature || !std::equal(std::begin(kSignature), std::end(kSignature), png.begin()))
+        return Refused(name, "it is not a PNG file");
     const std::unique_ptr<spng_ctx, ContextDeleter> ctx(spng_ctx_new(0));
     if (!ctx) return Refused(name, "out of memory");
     // Ancillary chunks are not needed; bounding them keeps a hostile file from
@@ -37,7 +42,6 @@ Result<Decode_Mul::RgbaImage> DecodePng(std::span<const std::uint8_t> png, const
     if (err == SPNG_EUSER_WIDTH || err == SPNG_EUSER_HEIGHT ||
         (!err && (header.width > kMostPictureSide || header.height > kMostPictureSide)))
         return Refused(name, "it is larger than " + std::to_string(kMostPictureSide) + " points a side");
-    if (err == SPNG_ESIGNATURE) return Refused(name, "it is not a PNG file");
     if (err) return Refused(name, std::string("it is damaged (") + spng_strerror(err) + ")");
 
     const bool wide = header.bit_depth == 16;
