@@ -19,8 +19,6 @@ std::string FolderString(std::string folder) {
     return folder;
 }
 
-TileKind KindNamed(const std::string& name) { return name == "land" ? TileKind::Land : TileKind::Item; }
-
 struct PutArguments {
     std::string folder;
     std::string kind;
@@ -37,7 +35,7 @@ int RunPut(const PutArguments& args, CommandContext& context) {
         return context.Fail(kExitUsage, "tilewright-cli art-put: give KIND ID PICTURE.png, or --from DIR (see tilewright-cli art-put --help)");
     std::vector<PictureFile> files;
     if (single) {
-        files.push_back({KindNamed(args.kind), *args.id, args.picture});
+        files.push_back({ParseKind(args.kind).value_or(TileKind::Item), *args.id, args.picture});
     } else {
         auto found = Decode_Mul::PictureFilesIn(args.from);
         if (!found) return context.Fail(kExitFailure, found.error());
@@ -75,7 +73,7 @@ struct RemoveArguments {
 };
 
 int RunRemove(const RemoveArguments& args, CommandContext& context) {
-    const TileKind kind = KindNamed(args.kind);
+    const TileKind kind = ParseKind(args.kind).value_or(TileKind::Item);
     std::vector<std::int32_t> entries;
     for (const std::string& text : args.ids) {
         const auto ids = ParseIdList(text, kind == TileKind::Land ? 16384 : 65536);

@@ -21,7 +21,7 @@ struct FreeArguments {
 int RunFree(const FreeArguments& args, CommandContext& context) {
     const auto file = ReadTileData(context, args.path);
     if (!file) return context.exitStatus;
-    const TileKind kind = args.kind == "land" ? TileKind::Land : TileKind::Item;
+    const TileKind kind = ParseKind(args.kind).value_or(TileKind::Item);
     std::optional<Decode_Mul::ArtPresence> art;
     if (!args.art.empty()) {
         std::string folder = args.art;

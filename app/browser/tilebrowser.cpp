@@ -318,6 +318,8 @@ void TileBrowser::SelectNextFreeSlot() {
 void TileBrowser::FillContextMenu(QMenu& menu) {
     menu.addAction("Edit selected\u2026", this, &TileBrowser::EditSelected);
     menu.addAction("Save pictures\u2026", this, &TileBrowser::SavePictures);
+    menu.addAction("Replace picture\u2026", this, &TileBrowser::ReplacePicture);
+    menu.addAction("Remove picture", this, &TileBrowser::RemovePicture);
 }
 
 void TileBrowser::Warn(const QString& text) {

@@ -59,12 +59,18 @@ public:
     void SavePicturesTo(const QString& folder);
     // Puts the file back as it was before the last apply.
     void UndoApply();
+    // The one selected tile's picture from a PNG file asked for, or taken away.
+    void ReplacePicture();
+    void ReplacePictureFrom(const QString& png);
+    void RemovePicture();
 
 signals:
     // The current tile changed by a click or a key: the main window loads it.
     void TileChosen(TileKind kind, std::int32_t id);
     // The browser wrote TileData.mul.
     void FileWritten();
+    // The browser wrote the picture of one tile into the art files.
+    void ArtWritten(TileKind kind, std::int32_t id);
 
 private:
     void BuildControls();
@@ -77,6 +83,8 @@ private:
     void ChooseCurrent();
     void SetTableShown(bool table);
     void FillContextMenu(QMenu& menu);
+    std::optional<std::int32_t> OneSelected(const char* what);
+    void PictureChanged(std::int32_t id, const QString& done);
     QAbstractItemView* CurrentView() const;
     void Warn(const QString& text);
     int Ask(QDialog& dialog);  // runs a modal dialog, handing the keys back after

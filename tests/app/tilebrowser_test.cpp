@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QDialog>
 #include <QListView>
 #include <QStackedWidget>
@@ -15,10 +16,12 @@
 #include <iterator>
 
 #include "artexport.h"
+#include "artrender.h"
 #include "artpresence.h"
 #include "browserfilterbar.h"
 #include "browserpictures.h"
 #include "editselecteddialog.h"
+#include "pngencoder.h"
 #include "samplegame.h"
 #include "support/tempfolder.h"
 #include "tilebrowser.h"
@@ -215,14 +218,20 @@ private slots:
         browser_ = std::make_unique<TileBrowser>();
         browser_->Open(folder_->path(), folder_->path(), TileKind::Item);
 
+        // The sample's own free items close the list.
+        std::vector<std::int32_t> allFree = free;
+        for (std::int32_t n = sample::kSampleFreeItems; n < file.HeldCount(TileKind::Item); ++n) allFree.push_back(n);
         Tick("freeSlots");
-        QCOMPARE(model().shown(), free);
+        QCOMPARE(model().shown(), allFree);
         browser_->findChild<BrowserFilterBar*>()->Reset();
         grid()->setCurrentIndex(model().index(model().RowOf(free[0]), 0));
-        for (std::int32_t expected : {free[1], free[2], free[0]}) {  // round the end
+        for (std::int32_t expected : {free[1], free[2], allFree[3]}) {
             browser_->findChild<QPushButton*>("nextFreeSlot")->click();
             QCOMPARE(browser_->SelectedIds(), std::vector<std::int32_t>{expected});
         }
+        grid()->setCurrentIndex(model().index(model().RowOf(allFree.back()), 0));
+        browser_->findChild<QPushButton*>("nextFreeSlot")->click();  // round the end
+        QCOMPARE(browser_->SelectedIds(), std::vector<std::int32_t>{free[0]});
     }
 
     // A click or an arrow key chooses a tile; Shift and Ctrl+A extend; the
@@ -331,6 +340,46 @@ private slots:
         QCOMPARE(texts.size(), std::size_t{1});
         QVERIFY2(texts[0].contains("cannot be undone"), qPrintable(texts[0]));
         QVERIFY(ReadAll(tileData()) == before);
+    }
+
+    // "Replace picture…" and "Remove picture" on one selected tile: the art
+    // files change through the core, the cell is made again, and a refusal
+    // leaves them as they were.
+    void replaceAndRemovePicture() {
+        Open(kClassicLayout);
+        const std::string art = folder_->file("art.mul"), index = folder_->file("artidx.mul");
+        const std::int32_t id = sample::kSampleFreeItems;
+        const auto picture = Decode_Mul::RenderArt(TileKind::Item, 3, folder_->path());
+        QVERIFY(picture);
+        WriteAll(folder_->file("new.png"), EncodePng(*picture).value());
+        WriteAll(folder_->file("bad.png"), {'n', 'o'});
+        QSignalSpy written(browser_.get(), &TileBrowser::ArtWritten);
+
+        browser_->SelectIds({id, id + 1});
+        browser_->ReplacePictureFrom(QString::fromStdString(folder_->file("new.png")));
+        QCOMPARE(browser_->findChild<QLabel*>("status")->text(), QString("Select one tile to replace its picture."));
+        browser_->SelectIds({id});
+        browser_->pictures().Request(TileKind::Item, id);
+        browser_->pictures().WaitForIdle();
+        QApplication::processEvents();
+        QVERIFY(browser_->pictures().Lacks(TileKind::Item, id));
+        browser_->ReplacePictureFrom(QString::fromStdString(folder_->file("new.png")));
+        QCOMPARE(written.count(), 1);
+        QVERIFY(browser_->findChild<QLabel*>("status")->text().endsWith(QStringLiteral("the picture of item %1 replaced").arg(id)));
+        QVERIFY(Decode_Mul::RenderArt(TileKind::Item, id, folder_->path())->rgba == picture->rgba);
+        QVERIFY(!browser_->pictures().Lacks(TileKind::Item, id));  // made again when next shown
+
+        const auto artBefore = ReadAll(art), indexBefore = ReadAll(index);
+        const auto texts = RunEdit([&] { browser_->ReplacePictureFrom(QString::fromStdString(folder_->file("bad.png"))); }, {});
+        QCOMPARE(texts.size(), std::size_t{1});
+        QVERIFY2(texts[0].contains("bad.png\" cannot be used as a picture: it is not a PNG file"), qPrintable(texts[0]));
+        QVERIFY(ReadAll(art) == artBefore && ReadAll(index) == indexBefore);
+
+        browser_->RemovePicture();
+        QCOMPARE(written.count(), 2);
+        QVERIFY(!Decode_Mul::RenderArt(TileKind::Item, id, folder_->path()));
+        Tick("freeSlots");
+        QVERIFY(std::binary_search(model().shown().begin(), model().shown().end(), id));
     }
 
     void accessibleNames() {
