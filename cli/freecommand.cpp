@@ -16,10 +16,11 @@ struct FreeArguments {
     std::string kind;
     std::string art;
     std::size_t count = SIZE_MAX;
+    std::string layout;
 };
 
 int RunFree(const FreeArguments& args, CommandContext& context) {
-    const auto file = ReadTileData(context, args.path);
+    const auto file = ReadTileData(context, args.path, UnknownSize::Refuse, args.layout);
     if (!file) return context.exitStatus;
     const TileKind kind = ParseKind(args.kind).value_or(TileKind::Item);
     std::optional<Decode_Mul::ArtPresence> art;
@@ -51,6 +52,7 @@ void AddFreeCommand(CLI::App& app, CommandContext& context) {
     command->add_option("KIND", args->kind, "land or item")->required()->check(CLI::IsMember({"land", "item"}));
     command->add_option("--art", args->art, "The art folder whose pictures count as taken");
     command->add_option("--count", args->count, "At most this many numbers")->check(CLI::PositiveNumber);
+    AddLayoutOption(*command, args->layout);
     command->callback([args, &context] { context.exitStatus = RunFree(*args, context); });
 }
 
