@@ -126,12 +126,19 @@ Result<std::uint64_t> CompactArt(const std::string& artFolder) {
     auto read = ReadIndex(artFolder);
     if (!read) return read.error();
     IndexFile& index = read.value();
-    auto art = GameFile::OpenForReading(artFolder, kArtFileName);
-    if (!art) return art.error();
-    if (art->size() > INT32_MAX) return TooLarge(art->path());
-    std::vector<std::uint8_t> old(static_cast<std::size_t>(art->size()));
-    if (Status read = art->ReadExactlyAt(0, old); !read) return read.error();
-    for (const std::string& path : {index.path, art->path()})
+    // art.mul is closed again before it is replaced: Windows replaces no
+    // file that is open.
+    std::string artPath;
+    std::vector<std::uint8_t> old;
+    {
+        auto art = GameFile::OpenForReading(artFolder, kArtFileName);
+        if (!art) return art.error();
+        if (art->size() > INT32_MAX) return TooLarge(art->path());
+        artPath = art->path();
+        old.resize(static_cast<std::size_t>(art->size()));
+        if (Status read = art->ReadExactlyAt(0, old); !read) return read.error();
+    }
+    for (const std::string& path : {index.path, artPath})
         if (Status replaceable = CheckReplaceable(path); !replaceable) return replaceable.error();
 
     // An image runs for its Length (a land image at least 2024 bytes), but
@@ -167,7 +174,7 @@ Result<std::uint64_t> CompactArt(const std::string& artFolder) {
         entry.Lookup = found->second;
         index.Set(static_cast<std::int32_t>(e), entry);
     }
-    if (Status written = ReplaceFileContents(art->path(), compacted); !written) return written.error();
+    if (Status written = ReplaceFileContents(artPath, compacted); !written) return written.error();
     if (Status written = ReplaceFileContents(index.path, index.bytes); !written) return written.error();
     return static_cast<std::uint64_t>(old.size() - compacted.size());
 }
