@@ -15,7 +15,6 @@
 #include <fstream>
 #include <vector>
 
-#include "applicationlook.h"
 #include "browserpictures.h"
 #include "samplegame.h"
 #include "tilebrowser.h"
@@ -177,13 +176,3 @@ BENCHMARK(ResidentAfterScrollingAll)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 }  // namespace tilewright
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    tilewright::ApplyApplicationLook(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

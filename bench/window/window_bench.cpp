@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <set>
 
-#include "applicationlook.h"
 #include "frmmain.h"
 #include "frmpath.h"
 #include "samplegame.h"
@@ -117,13 +116,3 @@ BENCHMARK_CAPTURE(StepWithArrowKeys, item_64bit, "cmdItem", &kWideFlagLayout)->U
 
 }  // namespace
 }  // namespace tilewright
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    tilewright::ApplyApplicationLook(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

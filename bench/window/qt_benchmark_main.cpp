@@ -1,0 +1,17 @@
+// main() of the window benchmarks: a Qt application with the editor's look,
+// on the offscreen platform unless another is asked for, around Google
+// Benchmark's own run.
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include "applicationlook.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    tilewright::ApplyApplicationLook(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
