@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "samplegame.h"
+#include "support/files.h"
 #include "tiledatabuilder.h"
 #include "support/tempfolder.h"
 #include "tilebrowser.h"
@@ -16,11 +17,6 @@
 
 namespace tilewright::testing {
 namespace {
-
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class BrowserLinkTest : public QObject {
     Q_OBJECT
@@ -46,10 +42,7 @@ private slots:
     void init() {
         folder_ = std::make_unique<TempFolder>();
         QVERIFY(sample::WriteSampleGame(folder_->path()).ok());
-        window_ = std::make_unique<FrmMain>();
-        window_->show();
-        const QString path = QString::fromStdString(folder_->path());
-        SetFolders(*window_, path, path);
+        window_ = OpenWindowOn(folder_->path());
     }
     void cleanup() {
         window_.reset();

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/files.h"
 #include "tiledatalayout.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
@@ -12,11 +13,6 @@
 
 namespace tilewright::testing {
 namespace {
-
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // The 0-based offsets at which two files of equal size differ.
 std::vector<std::size_t> Differences(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
@@ -54,10 +50,7 @@ private slots:
         folder_ = std::make_unique<TempFolder>();
         original_ = sample::BuildSampleTileData();
         QVERIFY(sample::WriteWholeFile(tileData(), original_).ok());
-        window_ = std::make_unique<FrmMain>();
-        window_->show();
-        const QString path = QString::fromStdString(folder_->path());
-        SetFolders(*window_, path, path);
+        window_ = OpenWindowOn(folder_->path());
     }
     void cleanup() {
         window_.reset();

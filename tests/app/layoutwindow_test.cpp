@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/files.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
 #include "displaytext.h"
@@ -12,11 +13,6 @@
 
 namespace tilewright::testing {
 namespace {
-
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::uint64_t AllTickedFlags(QWidget& window) {
     std::uint64_t flags = 0;
@@ -30,12 +26,7 @@ class LayoutWindowTest : public QObject {
 
     TempFolder wide_, large_, classic_;
 
-    std::unique_ptr<FrmMain> OpenWindow(const TempFolder& folder) {
-        auto window = std::make_unique<FrmMain>();
-        window->show();
-        SetFolders(*window, QString::fromStdString(folder.path()), QString::fromStdString(folder.path()));
-        return window;
-    }
+    std::unique_ptr<FrmMain> OpenWindow(const TempFolder& folder) { return OpenWindowOn(folder.path()); }
 
     static QGroupBox* HighFrame(FrmMain& window) { return Control<QGroupBox>(window, "Frame6"); }
 

@@ -87,12 +87,7 @@ class MainWindowTest : public QObject {
 
     TempFolder folder_;
 
-    std::unique_ptr<FrmMain> OpenWindow() {
-        auto window = std::make_unique<FrmMain>();
-        window->show();
-        SetFolders(*window, QString::fromStdString(folder_.path()), QString::fromStdString(folder_.path()));
-        return window;
-    }
+    std::unique_ptr<FrmMain> OpenWindow() { return OpenWindowOn(folder_.path()); }
 
 private slots:
     void initTestCase() {

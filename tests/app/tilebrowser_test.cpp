@@ -23,6 +23,7 @@
 #include "editselecteddialog.h"
 #include "pngencoder.h"
 #include "samplegame.h"
+#include "support/files.h"
 #include "support/tempfolder.h"
 #include "tilebrowser.h"
 #include "tilebrowsermodel.h"
@@ -32,11 +33,6 @@
 
 namespace tilewright::testing {
 namespace {
-
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));

@@ -49,6 +49,14 @@ void WithModalDialog(const std::function<void()>& action, const std::function<vo
     if (!handled) qWarning("no modal dialog was opened");
 }
 
+std::unique_ptr<FrmMain> OpenWindowOn(const std::string& folder) {
+    auto window = std::make_unique<FrmMain>();
+    window->show();
+    const QString path = QString::fromStdString(folder);
+    SetFolders(*window, path, path);
+    return window;
+}
+
 void SetFolders(FrmMain& window, const QString& artFolder, const QString& tileDataFolder) {
     WithModalDialog([&] { Button(window, "cmdLoad")->click(); },
                     [&](QWidget* dialog) {

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "frmmain.h"
@@ -61,6 +62,8 @@ inline QPushButton* Button(QWidget& w, const char* name) { return Control<QPushB
 
 // Sets both folders through the real paths dialog.
 void SetFolders(FrmMain& window, const QString& artFolder, const QString& tileDataFolder);
+// A main window on show with both folders set to `folder` through "Path's".
+std::unique_ptr<FrmMain> OpenWindowOn(const std::string& folder);
 // Selects list entry `row` as a click would.
 void SelectRow(FrmMain& window, int row);
 // Empty when the centre of `dialogFrame` lies within one pixel of the centre

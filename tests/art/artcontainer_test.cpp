@@ -41,26 +41,6 @@ TEST(Lookup3, GivesThePublishedValues) {
     EXPECT_EQ(Decode_Mul::ContainerEntryName(16384), "build/artlegacymul/00016384.tga");
 }
 
-// Land 0..2 and items 0..2 with sample pictures, and the large sample item.
-ArtFileBuilder SomeArt() {
-    ArtFileBuilder art;
-    for (std::int32_t e : {0, 1, 2}) art.SetLand(e, *sample::SampleLandImage(e + 8));
-    for (std::int32_t n : {0, 1, 2}) art.SetItem(n, *sample::SampleItemImage(n + 3));
-    art.SetItem(sample::kSampleLargeItem, *sample::SampleItemImage(sample::kSampleLargeItem));
-    return art;
-}
-const std::int32_t kSomeEntries[] = {0, 1, 2, kItemArtBase, kItemArtBase + 1, kItemArtBase + 2,
-                                     kItemArtBase + sample::kSampleLargeItem};
-
-std::vector<PaintedPoint> Paint(std::int32_t entry, const std::string& folder) {
-    RecordingSurface s;
-    if (entry < kItemArtBase)
-        static_cast<void>(Decode_Mul::DrawLandArt(s, entry, folder));
-    else
-        static_cast<void>(Decode_Mul::DrawItemArt(s, entry - kItemArtBase, folder));
-    return s.calls;
-}
-
 TEST(ArtContainer, PaintsWhatTheMulFilesOfTheSameImagesPaint) {
     TempFolder mul;
     ASSERT_TRUE(SomeArt().WriteTo(mul.path()).ok());

@@ -14,6 +14,7 @@
 
 #include "artfilebuilder.h"
 #include "decode_mul.h"
+#include "sampleart.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
 
@@ -57,5 +58,27 @@ inline std::vector<PaintedPoint> PaintItem(const std::vector<std::uint8_t>& imag
 }
 
 inline std::uint32_t Rgb(std::uint16_t colour) { return Decode_Mul::Color555ToRgb(colour); }
+
+// Land 0..2 and items 0..2 with sample pictures, and the large sample item.
+inline sample::ArtFileBuilder SomeArt() {
+    sample::ArtFileBuilder art;
+    for (std::int32_t e : {0, 1, 2}) art.SetLand(e, *sample::SampleLandImage(e + 8));
+    for (std::int32_t n : {0, 1, 2}) art.SetItem(n, *sample::SampleItemImage(n + 3));
+    art.SetItem(sample::kSampleLargeItem, *sample::SampleItemImage(sample::kSampleLargeItem));
+    return art;
+}
+inline constexpr std::int32_t kSomeEntries[] = {
+    0, 1, 2, Decode_Mul::kItemArtBase, Decode_Mul::kItemArtBase + 1, Decode_Mul::kItemArtBase + 2,
+    Decode_Mul::kItemArtBase + sample::kSampleLargeItem};
+
+// The points entry `entry` of the art in `folder` paints.
+inline std::vector<PaintedPoint> Paint(std::int32_t entry, const std::string& folder) {
+    RecordingSurface s;
+    if (entry < Decode_Mul::kItemArtBase)
+        static_cast<void>(Decode_Mul::DrawLandArt(s, entry, folder));
+    else
+        static_cast<void>(Decode_Mul::DrawItemArt(s, entry - Decode_Mul::kItemArtBase, folder));
+    return s.calls;
+}
 
 }  // namespace tilewright::arttest

@@ -14,6 +14,7 @@
 #include "artrender.h"
 #include "bytes.h"
 #include "sampleart.h"
+#include "support/files.h"
 
 namespace tilewright::arttest {
 namespace {
@@ -21,18 +22,10 @@ namespace {
 using Decode_Mul::ArtWriteOptions;
 using Decode_Mul::ImagePut;
 using Decode_Mul::kItemArtBase;
+using testing::Listing;
+using testing::ReadAll;
 
 enum class Form { Mul, Stored, Compressed, SwappedSmallBlocks };
-
-sample::ArtFileBuilder SomeArt() {
-    sample::ArtFileBuilder art;
-    for (std::int32_t e : {0, 1, 2}) art.SetLand(e, *sample::SampleLandImage(e + 8));
-    for (std::int32_t n : {0, 1, 2}) art.SetItem(n, *sample::SampleItemImage(n + 3));
-    art.SetItem(sample::kSampleLargeItem, *sample::SampleItemImage(sample::kSampleLargeItem));
-    return art;
-}
-const std::int32_t kSomeEntries[] = {0, 1, 2, kItemArtBase, kItemArtBase + 1, kItemArtBase + 2,
-                                     kItemArtBase + sample::kSampleLargeItem};
 
 void WriteArt(const std::string& folder, Form form) {
     const auto art = SomeArt();
@@ -45,27 +38,6 @@ void WriteArt(const std::string& folder, Form form) {
     container.AddUnused();
     for (std::int32_t e : kSomeEntries) container.Add(e, *art.Image(e), {form == Form::Compressed, 0});
     ASSERT_TRUE(container.WriteTo(folder).ok());
-}
-
-std::vector<std::uint8_t> Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::vector<std::string> Listing(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::vector<PaintedPoint> Paint(std::int32_t entry, const std::string& folder) {
-    RecordingSurface s;
-    if (entry < kItemArtBase)
-        Decode_Mul::DrawLandArt(s, entry, folder);
-    else
-        Decode_Mul::DrawItemArt(s, entry - kItemArtBase, folder);
-    return s.calls;
 }
 
 // The picture of `entry` as `art` saves it, encoded again.
@@ -104,10 +76,10 @@ TEST(ArtWriter, EveryPictureSavedAndPutBackPaintsTheSamePoints) {
 TEST(ArtWriter, OnlyThePutEntryChanges) {
     TempFolder folder;
     WriteArt(folder.path(), Form::Mul);
-    const auto index = Contents(folder.file("artidx.mul")), art = Contents(folder.file("art.mul"));
+    const auto index = ReadAll(folder.file("artidx.mul")), art = ReadAll(folder.file("art.mul"));
     const ImagePut put = Reencoded(kItemArtBase + 2, folder.path());
     ASSERT_TRUE(Decode_Mul::PutArtImages(folder.path(), std::span(&put, 1)).ok());
-    const auto newIndex = Contents(folder.file("artidx.mul")), newArt = Contents(folder.file("art.mul"));
+    const auto newIndex = ReadAll(folder.file("artidx.mul")), newArt = ReadAll(folder.file("art.mul"));
     ASSERT_EQ(newIndex.size(), index.size());
     const std::size_t at = 12 * (kItemArtBase + 2);
     for (std::size_t i = 0; i < index.size(); ++i) {
@@ -125,10 +97,10 @@ TEST(ArtWriter, OnlyThePutEntryChanges) {
     // In a container: a replaced record and one free slot taken, the count grown by the new entry.
     TempFolder uop;
     WriteArt(uop.path(), Form::Stored);
-    const auto before = Contents(uop.file("artLegacyMUL.uop"));
+    const auto before = ReadAll(uop.file("artLegacyMUL.uop"));
     const ImagePut puts[] = {put, {kItemArtBase + 40000, put.image}};
     ASSERT_TRUE(Decode_Mul::PutArtImages(uop.path(), puts).ok());
-    const auto after = Contents(uop.file("artLegacyMUL.uop"));
+    const auto after = ReadAll(uop.file("artLegacyMUL.uop"));
     std::vector<std::size_t> changed;
     for (std::size_t i = 0; i < before.size(); ++i)
         if (before[i] != after[i]) changed.push_back(i);
@@ -148,7 +120,7 @@ TEST(ArtWriter, AFailureBeforeTheRenameLeavesEveryFileAsItWas) {
         WriteArt(folder.path(), form);
         std::vector<std::vector<std::uint8_t>> before;
         const auto names = Listing(folder.path());
-        for (const auto& name : names) before.push_back(Contents(folder.file(name)));
+        for (const auto& name : names) before.push_back(ReadAll(folder.file(name)));
         ArtWriteOptions options;
         options.beforeRename = [] { return Status(Error{ErrorKind::FileUnwritable, "the disk is full"}); };
         const ImagePut put = Reencoded(kItemArtBase, folder.path());
@@ -158,7 +130,7 @@ TEST(ArtWriter, AFailureBeforeTheRenameLeavesEveryFileAsItWas) {
         const std::int32_t removed[] = {1};
         EXPECT_FALSE(Decode_Mul::RemoveArtImages(folder.path(), removed, options).ok());
         ASSERT_EQ(Listing(folder.path()), names);
-        for (std::size_t i = 0; i < names.size(); ++i) EXPECT_TRUE(Contents(folder.file(names[i])) == before[i]) << names[i];
+        for (std::size_t i = 0; i < names.size(); ++i) EXPECT_TRUE(ReadAll(folder.file(names[i])) == before[i]) << names[i];
     }
 }
 
@@ -176,9 +148,9 @@ TEST(ArtWriter, RemovedEntriesHaveNoPictureAndRemovingAgainChangesNothing) {
         for (std::int32_t e : kSomeEntries) EXPECT_EQ(presence->Has(e), e != 1 && e != kItemArtBase + 2) << e;
         EXPECT_TRUE(Paint(1, folder.path()).empty());
         const auto names = Listing(folder.path());
-        const auto bytes = Contents(folder.file(names.front()));
+        const auto bytes = ReadAll(folder.file(names.front()));
         EXPECT_EQ(*Decode_Mul::RemoveArtImages(folder.path(), entries), 0u);
-        EXPECT_TRUE(Contents(folder.file(names.front())) == bytes);
+        EXPECT_TRUE(ReadAll(folder.file(names.front())) == bytes);
     }
 }
 
@@ -189,7 +161,7 @@ TEST(ArtWriter, AShortIndexGrowsWithEntriesWithoutPicture) {
     ASSERT_TRUE(art.WriteTo(folder.path()).ok());
     const ImagePut put = {kItemArtBase + 65535, Reencoded(1, folder.path()).image};
     ASSERT_TRUE(Decode_Mul::PutArtImages(folder.path(), std::span(&put, 1)).ok());
-    const auto index = Contents(folder.file("artidx.mul"));
+    const auto index = ReadAll(folder.file("artidx.mul"));
     ASSERT_EQ(index.size(), 12u * (kItemArtBase + 65536));
     for (std::int32_t e : {0, 2, 3, kItemArtBase, kItemArtBase + 65534})
         EXPECT_EQ(ReadI32LE(std::span(index).subspan(12 * static_cast<std::size_t>(e)).first<4>()), -1) << e;
@@ -203,7 +175,7 @@ TEST(ArtWriter, CompactDropsReplacedImagesAndKeepsSharedOnesOnce) {
     // Land 5 shares land 1's image.
     art.SetIndexEntry(5, {2024, 2024, 0});  // lands 0 to 2 lie first, in order
     ASSERT_TRUE(art.WriteTo(folder.path()).ok());
-    const auto original = Contents(folder.file("art.mul")).size();
+    const auto original = ReadAll(folder.file("art.mul")).size();
     std::vector<std::vector<PaintedPoint>> before;
     for (std::int32_t e : kSomeEntries) before.push_back(Paint(e, folder.path()));
     const ImagePut put = Reencoded(kItemArtBase + 1, folder.path());
@@ -211,7 +183,7 @@ TEST(ArtWriter, CompactDropsReplacedImagesAndKeepsSharedOnesOnce) {
     const auto saved = Decode_Mul::CompactArt(folder.path());
     ASSERT_TRUE(saved.ok()) << saved.error().message;
     EXPECT_EQ(*saved, put.image.size());
-    EXPECT_EQ(Contents(folder.file("art.mul")).size(), original);
+    EXPECT_EQ(ReadAll(folder.file("art.mul")).size(), original);
     for (std::size_t i = 0; i < std::size(kSomeEntries); ++i) EXPECT_EQ(Paint(kSomeEntries[i], folder.path()), before[i]);
     EXPECT_EQ(Paint(5, folder.path()), Paint(1, folder.path()));
     EXPECT_EQ(*Decode_Mul::CompactArt(folder.path()), 0u);

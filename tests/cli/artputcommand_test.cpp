@@ -13,20 +13,17 @@
 #include "pngencoder.h"
 #include "sampleart.h"
 #include "samplegame.h"
+#include "support/files.h"
 #include "support/tempfolder.h"
 
 namespace tilewright::cli {
 namespace {
 
+using ::tilewright::testing::ReadAll;
 using ::tilewright::testing::TempFolder;
 using testing::CliRun;
 using testing::LineCount;
 using testing::RunCli;
-
-std::vector<std::uint8_t> Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -35,7 +32,7 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
 // Every file of a folder, by name.
 std::map<std::string, std::vector<std::uint8_t>> Snapshot(const std::string& folder) {
     std::map<std::string, std::vector<std::uint8_t>> files;
-    for (const auto& f : std::filesystem::directory_iterator(folder)) files[f.path().filename().string()] = Contents(f.path().string());
+    for (const auto& f : std::filesystem::directory_iterator(folder)) files[f.path().filename().string()] = ReadAll(f.path().string());
     return files;
 }
 

@@ -8,18 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "support/files.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
 #include "tiledatafile.h"
 
 namespace tilewright::cli::testing {
 
-using Bytes = std::vector<std::uint8_t>;
+using ::tilewright::testing::Listing;
+using ::tilewright::testing::ReadAll;
 
-inline Bytes Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
+using Bytes = std::vector<std::uint8_t>;
 
 inline std::string TextOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -28,13 +27,6 @@ inline std::string TextOf(const std::string& path) {
 
 inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-inline std::vector<std::string> Listing(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 class SampleFile {
@@ -49,7 +41,7 @@ public:
     std::string file(const std::string& name) const { return folder_.file(name); }
     std::string folder() const { return folder_.path(); }
     const Bytes& original() const { return original_; }
-    Bytes now() const { return Contents(path_); }
+    Bytes now() const { return ReadAll(path_); }
     TileDataFile Read() const { return TileDataFile::FromBytes(path_, now()); }
     void Reset() { (void)sample::WriteWholeFile(path_, original_); }
 

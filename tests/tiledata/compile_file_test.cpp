@@ -16,6 +16,7 @@
 #include <iterator>
 #include <vector>
 
+#include "support/files.h"
 #include "support/tempfolder.h"
 #include "tilecompiler.h"
 #include "tiledatabuilder.h"
@@ -26,6 +27,8 @@ namespace tilewright {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::Listing;
+using testing::ReadAll;
 using testing::TempFolder;
 
 constexpr auto kFileSize = static_cast<std::int32_t>(sample::kTileDataFileSize);
@@ -42,18 +45,6 @@ Bytes NoiseFile() {
         b = static_cast<std::uint8_t>(1 + x % 255);
     }
     return bytes;
-}
-
-Bytes Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-std::vector<std::string> Listing(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 std::int32_t PositionOf(TileKind kind, std::int32_t n) { return *kClassicLayout.RecordPosition(kind, n); }
@@ -108,7 +99,7 @@ TEST_F(CompileFileTest, ChangesExactlyTheRecordsBytes) {
         ASSERT_TRUE(status.ok()) << status.error().message;
         const Bytes expected = WithRecord(original, row);
         ASSERT_NE(expected, original);
-        EXPECT_TRUE(Contents(path()) == expected);
+        EXPECT_TRUE(ReadAll(path()) == expected);
     }
 }
 
@@ -137,7 +128,7 @@ TEST_F(CompileFileTest, CompilingALoadedRecordUnchangedLeavesTheFileIdentical) {
         const Status status = CompileTile(folder.path(), loaded->row, loaded->position);
         ASSERT_TRUE(status.ok()) << status.error().message;
     }
-    EXPECT_TRUE(Contents(path()) == file);
+    EXPECT_TRUE(ReadAll(path()) == file);
 }
 
 // Positions the file's layout does not give the tile, or that lie outside it.
@@ -160,7 +151,7 @@ TEST_F(CompileFileTest, RefusalsLeaveTheFileUntouched) {
         const Status status = CompileTile(folder.path(), c.row, c.position);
         ASSERT_FALSE(status.ok());
         EXPECT_EQ(status.error().kind, ErrorKind::OutOfBounds) << status.error().message;
-        EXPECT_TRUE(Contents(path()) == original);
+        EXPECT_TRUE(ReadAll(path()) == original);
         EXPECT_EQ(Listing(folder.path()), std::vector<std::string>{kTileDataFileName});
     }
 }
@@ -200,7 +191,7 @@ TEST_F(CompileFileTest, ReadOnlyFileIsRefused) {
     if (::geteuid() != 0) {
         std::string why;
         EXPECT_EQ(CompileReadOnly(folder.path(), path(), why), kRefused) << why;
-        EXPECT_TRUE(Contents(path()) == original);
+        EXPECT_TRUE(ReadAll(path()) == original);
         return;
     }
 
@@ -252,7 +243,7 @@ TEST_F(CompileFileTest, ReadOnlyFileIsRefused) {
     }
     ASSERT_EQ(waited, child) << std::strerror(errno);
     ASSERT_TRUE(WIFEXITED(wstatus)) << "the child did not exit normally";
-    EXPECT_TRUE(Contents(path()) == original);
+    EXPECT_TRUE(ReadAll(path()) == original);
     if (WEXITSTATUS(wstatus) == kCannotDropRoot) GTEST_SKIP() << "cannot drop root: " << why;
     EXPECT_EQ(WEXITSTATUS(wstatus), kRefused) << why;
 }
@@ -261,7 +252,7 @@ TEST_F(CompileFileTest, WritesIntoTheFileWhoseNameDiffersOnlyInCase) {
     const std::string lower = folder.file("tiledata.mul");
     std::filesystem::rename(path(), lower);
     ASSERT_TRUE(Compile(folder.path(), kLand).ok());
-    EXPECT_TRUE(Contents(lower) == WithRecord(original, kLand));
+    EXPECT_TRUE(ReadAll(lower) == WithRecord(original, kLand));
     EXPECT_EQ(Listing(folder.path()), std::vector<std::string>{"tiledata.mul"});
 }
 

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "support/files.h"
 #include "support/tempfolder.h"
 #include "tilecompiler.h"
 #include "tiledatabuilder.h"
@@ -18,14 +19,10 @@ namespace tilewright {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::ReadAll;
 using testing::TempFolder;
 
 const TileDataLayout* const kLayouts[] = {&kClassicLayout, &kLargeItemLayout, &kWideFlagLayout};
-
-Bytes Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST(LayoutPositions, WorkedPositionsOfEachLayout) {
     const struct {
@@ -140,7 +137,7 @@ TEST_P(WholeFile, LoadAndCompileEveryRecordUnchanged) {
         ASSERT_TRUE(tile) << tile.error().message;
         ASSERT_TRUE(CompileTile(folder.path(), tile->row, tile->position));
     }
-    EXPECT_TRUE(Contents(folder.file(kTileDataFileName)) == original);
+    EXPECT_TRUE(ReadAll(folder.file(kTileDataFileName)) == original);
 }
 
 // Ticking the highest bit the layout has changes exactly the record's bytes.
@@ -158,7 +155,7 @@ TEST_P(WholeFile, OneHighFlagBitEditChangesOnlyItsRecord) {
     edited.flags ^= FlagMask(bit);
     ASSERT_TRUE(CompileTile(folder.path(), edited, item->position));
 
-    const Bytes after = Contents(folder.file(kTileDataFileName));
+    const Bytes after = ReadAll(folder.file(kTileDataFileName));
     ASSERT_EQ(after.size(), original.size());
     const std::size_t start = static_cast<std::size_t>(item->position) - 1;
     for (std::size_t i = 0; i < after.size(); ++i)
@@ -188,7 +185,7 @@ TEST(CompileAcrossLayouts, AFileReplacedByAnotherLayoutIsRefused) {
     ASSERT_FALSE(written);
     EXPECT_NE(written.error().message.find("has changed since item tile 100 was loaded"), std::string::npos)
         << written.error().message;
-    EXPECT_TRUE(Contents(path) == wide);
+    EXPECT_TRUE(ReadAll(path) == wide);
 }
 
 TEST(TileDataFileTest, HoldsTheRecordsLyingWhollyInside) {

@@ -5,16 +5,14 @@
 #include <fstream>
 #include <iterator>
 
+#include "support/files.h"
 #include "support/tempfolder.h"
 #include "tiledatabuilder.h"
 
 namespace tilewright {
 namespace {
 
-std::vector<std::uint8_t> ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::ReadAll;
 
 // Which changes on disk since loading stand in the way of editing items 10 and 44.
 TEST(CheckRecordsUnchanged, RefusesOnlyChangesOfTheEditedRecords) {
