@@ -17,7 +17,6 @@
 #include "frmpath.h"
 #include "picturearea.h"
 #include "displaytext.h"
-#include "tilebatchedit.h"
 #include "tilebrowserlink.h"
 #include "tilecompiler.h"
 #include "tileloader.h"
@@ -326,14 +325,16 @@ void FrmMain::OnCompile() {
     if (compileKind_) {
         const std::string folder = NativeFolder(tileDataPath_);
         auto placed = RowFromBoxes(*compileKind_, loadedNumber_.value_or(0), GatherBoxes());
-        Status written = placed ? StillAsLoaded(folder) : Status(placed.error());
-        if (written) written = CompileTile(folder, placed->row, placed->position);
-        if (written)
-            if (auto again = LoadTile(folder, *compileKind_, *loadedNumber_)) loaded_ = std::move(again).value();
+        // Another program may have written the record since it was loaded;
+        // then nothing is written.
+        const LoadedTile* asLoaded = loaded_ ? &*loaded_ : nullptr;
+        const Status written =
+            placed ? CompileTile(folder, placed->row, placed->position, asLoaded) : Status(placed.error());
         if (!written) {
             ShowMessage(QString::fromStdString(written.error().message));
             return;
         }
+        if (auto again = LoadTile(folder, *compileKind_, *loadedNumber_)) loaded_ = std::move(again).value();
         if (txtTileName_->text().isEmpty()) {
             txtTileName_->setText(kUnlabeled);
             untouchedName_ = TileName{};  // what was just written
@@ -342,15 +343,6 @@ void FrmMain::OnCompile() {
     }
     QMessageBox done(QMessageBox::NoIcon, kApplicationTitle, "Compiling complite...", QMessageBox::Ok, this);
     done.exec();
-}
-
-// Another program may have written the record since it was loaded; then
-// nothing is written. A file of another layout is refused by the compiler.
-Status FrmMain::StillAsLoaded(const std::string& folder) const {
-    if (!loaded_) return {};
-    auto onDisk = TileDataFile::ReadFolder(folder);
-    if (!onDisk || onDisk->layout() != loaded_->layout) return {};
-    return CheckRecordUnchanged(*onDisk, *compileKind_, *loadedNumber_, loaded_->layout, loaded_->bytes);
 }
 
 void FrmMain::OnPaths() {

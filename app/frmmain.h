@@ -77,7 +77,6 @@ private:
     void ShowName(const TileName& name);
 
     void OnCompile();
-    Status StillAsLoaded(const std::string& folder) const;
     BoxTexts GatherBoxes() const;
 
     void OnPaths();

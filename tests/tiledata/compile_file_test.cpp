@@ -156,6 +156,18 @@ TEST_F(CompileFileTest, RefusalsLeaveTheFileUntouched) {
     }
 }
 
+// A record another program wrote since it was loaded is not written over.
+TEST_F(CompileFileTest, ARecordChangedSinceItWasLoadedIsRefused) {
+    auto loaded = LoadTile(folder.path(), TileKind::Item, 7);
+    ASSERT_TRUE(loaded.ok());
+    ASSERT_TRUE(Compile(folder.path(), Numbered(kItem, 7)).ok());  // the other program's write
+    const Bytes changed = ReadAll(path());
+    const Status status = CompileTile(folder.path(), loaded->row, loaded->position, &*loaded);
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.error().message.find("Tile item 7 has changed in"), std::string::npos) << status.error().message;
+    EXPECT_TRUE(ReadAll(path()) == changed);
+}
+
 TEST(CompileMissingFileTest, NeverCreatesTheFileOrItsFolder) {
     TempFolder empty;
     for (const std::string& dir : {empty.path(), empty.path() + "Ultima Online/"}) {

@@ -21,7 +21,13 @@ Error MovedError(const std::string& path, TileKind kind, std::int32_t n, std::in
 
 }  // namespace
 
-Status CompileTile(const std::string& folder, const TileRow& row, std::int32_t position) {
+Error RecordChangedError(const std::string& path, TileKind kind, std::int32_t id) {
+    return Error{ErrorKind::OutOfBounds, "Tile " + std::string(KindName(kind)) + " " + std::to_string(id) +
+                                             " has changed in " + Quoted(path) +
+                                             " since it was loaded. Nothing was written; reload the tile."};
+}
+
+Status CompileTile(const std::string& folder, const TileRow& row, std::int32_t position, const LoadedTile* asLoaded) {
     auto opened = GameFile::OpenForWriting(folder, kTileDataFileName);
     if (!opened) return opened.error();
     GameFile file = std::move(opened).value();
@@ -36,6 +42,11 @@ Status CompileTile(const std::string& folder, const TileRow& row, std::int32_t p
     EncodeTileRow(layout, row, bytes);
     if (Status inside = CheckRecordInside(file.path(), row.kind, position, bytes.size(), file.size()); !inside)
         return inside;
+    if (asLoaded && asLoaded->layout == layout) {
+        std::vector<std::uint8_t> onDisk(bytes.size());
+        if (Status read = file.ReadExactlyAt(static_cast<std::uint64_t>(position) - 1, onDisk); !read) return read;
+        if (onDisk != asLoaded->bytes) return RecordChangedError(file.path(), row.kind, row.id);
+    }
     if (Status written = file.WriteAllAt(static_cast<std::uint64_t>(position) - 1, bytes); !written) return written;
     return file.SyncAndClose();
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "error.h"
+#include "tileloader.h"
 #include "tilerow.h"
 
 namespace tilewright {
@@ -19,6 +20,13 @@ namespace tilewright {
 // replaced by one of another layout since the load must not get a record
 // written across two of its own). A write or flush that fails is reported
 // with the system's reason; part of the record may then be on disk.
-Status CompileTile(const std::string& tileDataFolder, const TileRow& row, std::int32_t position);
+// When `asLoaded` is given and the file still has its layout, the record on
+// disk must still have the bytes it was loaded with: one that another program
+// wrote since is refused, naming the tile, and nothing is written.
+Status CompileTile(const std::string& tileDataFolder, const TileRow& row, std::int32_t position,
+                   const LoadedTile* asLoaded = nullptr);
+
+// Record `id` of `kind` in `path` is not as it was loaded.
+Error RecordChangedError(const std::string& path, TileKind kind, std::int32_t id);
 
 }  // namespace tilewright

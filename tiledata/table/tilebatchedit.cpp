@@ -4,14 +4,9 @@
 
 #include "filereplacement.h"
 #include "gamefile.h"
+#include "tilecompiler.h"
 
 namespace tilewright {
-namespace {
-
-std::string TileText(TileKind kind, std::int32_t id) { return std::string(KindName(kind)) + " " + std::to_string(id); }
-
-}  // namespace
-
 Status CheckRecordUnchanged(const TileDataFile& onDisk, TileKind kind, std::int32_t id,
                             const TileDataLayout& loadedLayout, std::span<const std::uint8_t> loadedRecord) {
     if (onDisk.layout() != loadedLayout || id >= onDisk.HeldCount(kind))
@@ -21,8 +16,7 @@ Status CheckRecordUnchanged(const TileDataFile& onDisk, TileKind kind, std::int3
     const std::span<const std::uint8_t> now =
         onDisk.bytes().subspan(onDisk.RecordOffset(kind, id), onDisk.layout().RecordSize(kind));
     if (!std::ranges::equal(now, loadedRecord))
-        return Error{ErrorKind::OutOfBounds, "Tile " + TileText(kind, id) + " has changed in " + Quoted(onDisk.path()) +
-                                                 " since it was loaded. Nothing was written; reload the tile."};
+        return RecordChangedError(onDisk.path(), kind, id);
     return {};
 }
 
