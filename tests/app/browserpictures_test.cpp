@@ -8,6 +8,7 @@
 #include "artexport.h"
 #include "artpresence.h"
 #include "browserpictures.h"
+#include "platformfile.h"
 #include "sampleart.h"
 #include "samplegame.h"
 #include "support/tempfolder.h"
@@ -82,7 +83,8 @@ private slots:
         browser.SelectIds(ids);
         browser.SavePicturesTo(QString::fromStdString(out.path()));
         std::set<std::string> saved;
-        for (const auto& entry : std::filesystem::directory_iterator(out.path())) saved.insert(entry.path().filename());
+        for (const auto& entry : std::filesystem::directory_iterator(platform::PathFromUtf8(out.path())))
+            saved.insert(platform::Utf8FromPath(entry.path().filename()));
         QCOMPARE(saved, expected);
     }
 };

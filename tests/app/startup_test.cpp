@@ -1,5 +1,6 @@
 // The command line: a folder for both folder strings, --help, --version, and
 // what is refused.
+#include <QDir>
 #include <QLabel>
 
 #include "frmpath.h"
@@ -26,9 +27,9 @@ private slots:
         } const cases[] = {
             {{"tilewright"}, Action::Start, std::nullopt, ""},
             {{"tilewright", "/games/uo/"}, Action::Start, "/games/uo/", ""},
-            {{"tilewright", "/games/uo"}, Action::Start, "/games/uo/", ""},
-            {{"tilewright", "game"}, Action::Start, "game/", ""},
-            {{"tilewright", "--", "-odd"}, Action::Start, "-odd/", ""},
+            {{"tilewright", "/games/uo"}, Action::Start, "/games/uo" + QString(QDir::separator()), ""},
+            {{"tilewright", "game"}, Action::Start, "game" + QString(QDir::separator()), ""},
+            {{"tilewright", "--", "-odd"}, Action::Start, "-odd" + QString(QDir::separator()), ""},
             {{"tilewright", "--help"}, Action::Help, std::nullopt, "Usage: tilewright [FOLDER]\n"},
             {{"tilewright", "/games", "-h"}, Action::Help, std::nullopt, "Usage: tilewright [FOLDER]\n"},
             {{"tilewright", "--version"}, Action::Version, std::nullopt, "tilewright 0.1\n"},
@@ -53,12 +54,15 @@ private slots:
         TempFolder game;
         QVERIFY(sample::WriteSampleGame(game.path()).ok());
         const QString withSeparator = QString::fromStdString(game.path());
-        for (const QString& given : {withSeparator, withSeparator.chopped(1)}) {
+        // A folder given without a separator gets the system's own.
+        const QString withoutSeparator = withSeparator.chopped(1);
+        for (const auto& [given, folder] : {std::pair{withSeparator, withSeparator},
+                                            std::pair{withoutSeparator, withoutSeparator + QDir::separator()}}) {
             FrmMain window;
             ApplyStartupOptions(ParseStartupOptions({"tilewright", given}), window);
             window.show();
-            QCOMPARE(window.artPath(), withSeparator);
-            QCOMPARE(window.tileDataPath(), withSeparator);
+            QCOMPARE(window.artPath(), folder);
+            QCOMPARE(window.tileDataPath(), folder);
 
             QString shownArt, shownTiles;
             WithModalDialog([&] { Button(window, "cmdLoad")->click(); },
@@ -67,8 +71,8 @@ private slots:
                                 shownTiles = dialog->findChild<QLineEdit*>("txtTile(1)")->text();
                                 dialog->findChild<QPushButton*>("cmdClose")->click();
                             });
-            QCOMPARE(shownArt, withSeparator);
-            QCOMPARE(shownTiles, withSeparator);
+            QCOMPARE(shownArt, folder);
+            QCOMPARE(shownTiles, folder);
 
             Button(window, "cmdItem")->click();
             const auto boxes = CatchMessageBoxes([&] { SelectRow(window, 1234); });

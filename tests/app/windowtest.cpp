@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstring>
 
 #include "applicationlook.h"
 
@@ -92,13 +93,23 @@ std::uint32_t TickedFlags(QWidget& window) {
 
 }  // namespace tilewright::testing
 
+// `window_tests [-class NAME]... [Qt Test options]` runs the named test
+// classes, or all of them.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tilewright::ApplyApplicationLook(app);
+    QStringList classes;
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-class") == 0 && i + 1 < argc) classes.append(argv[++i]);
+        else rest.push_back(argv[i]);
+    }
     int failures = 0;
     for (const auto& make : tilewright::testing::WindowTestRegistry()) {
         std::unique_ptr<QObject> test = make();
-        failures += QTest::qExec(test.get(), argc, argv);
+        const QString name = QString(test->metaObject()->className()).section("::", -1);
+        if (!classes.isEmpty() && !classes.contains(name)) continue;
+        failures += QTest::qExec(test.get(), static_cast<int>(rest.size()), rest.data());
     }
     return failures == 0 ? 0 : 1;
 }

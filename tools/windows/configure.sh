@@ -20,4 +20,4 @@ fi
 cmake -S "$here/../.." -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$here/tilewright-mingw64.cmake" -DTILEWRIGHT_WINDOWS_PREFIXES="$prefixes" \
   -DTILEWRIGHT_GUI=$gui \
-  -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh;$build/wineprefix;$deps/bin;${qt:+$qt/bin}" >/dev/null
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh;$build/wineprefix;$deps/bin${qt:+:$qt/bin}" >/dev/null
