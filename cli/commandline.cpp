@@ -29,6 +29,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         CLI::App app("Reads, searches, exports and edits whole TileData.mul files.", "tilewright-cli");
         app.require_subcommand(1);
         app.fallthrough(false);
+        // "/games/uo/TileData.mul" is a file on Windows too, never an option;
+        // the subcommands made after this inherit it.
+        app.allow_windows_style_options(false);
         AddCommands(app, context);
 
         // CLI11 wants the arguments without the program's name, last first.
