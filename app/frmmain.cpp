@@ -253,12 +253,21 @@ void FrmMain::ShowTile(TileKind kind, std::int32_t n) {
     }
     if (kind == TileKind::Item) SetBoxText(txtValue_[11], QString::number(n));
     ShowName(row.name);
+    PaintPicture(kind, n, row);
+}
+
+void FrmMain::PaintPicture(TileKind kind, std::int32_t n, const TileRow& row) {
+    picTile_->Clear();
     const std::string artFolder = NativeFolder(artPath_);
     const Status painted = kind == TileKind::Land
                                ? Decode_Mul::DrawLandArt(*picTile_, static_cast<std::int16_t>(row.value("texture")), artFolder)
                                : Decode_Mul::DrawItemArt(*picTile_, n, artFolder);
     picTile_->Refresh();
     if (!painted) ShowMessage(QString::fromStdString(painted.error().message));
+}
+
+void FrmMain::RepaintPicture() {
+    if (compileKind_ && loadedNumber_ && loaded_) PaintPicture(*compileKind_, *loadedNumber_, loaded_->row);
 }
 
 // A failed load leaves no record on show; above all the offset box is empty,

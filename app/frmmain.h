@@ -59,6 +59,9 @@ public:
     void ChooseTile(TileKind kind, std::int32_t n);
     // Loads the tile on show again, after the file was written elsewhere.
     void ReloadTile();
+    // Paints the picture of the tile on show again, after the art files were
+    // written elsewhere; the boxes keep what was typed into them.
+    void RepaintPicture();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,6 +78,7 @@ private:
                         std::uint64_t flags);
     void ShowFlagWidth(int bits);
     void ShowName(const TileName& name);
+    void PaintPicture(TileKind kind, std::int32_t n, const TileRow& row);
 
     void OnCompile();
     BoxTexts GatherBoxes() const;

@@ -34,6 +34,7 @@ TileBrowser& OpenTileBrowser(FrmMain& window) {
         QObject::connect(browser, &TileBrowser::TileChosen, &window,
                          [&window](TileKind kind, std::int32_t id) { window.ChooseTile(kind, id); });
         QObject::connect(browser, &TileBrowser::FileWritten, &window, [&window] { window.ReloadTile(); });
+        QObject::connect(browser, &TileBrowser::ArtWritten, &window, [&window] { window.RepaintPicture(); });
         // Over the main window, a little down and to the right of its corner.
         browser->move(window.frameGeometry().topLeft() + QPoint(40, 40));
     }

@@ -1,11 +1,14 @@
 // The browser beside the main window: Ctrl+B opens it on the list's kind, a
 // tile chosen in it loads in the main window, an apply shows there too; and
-// the main window's Compile refuses a record another program changed.
+// a picture put in it is painted in the main window at once; and the main
+// window's Compile refuses a record another program changed.
 #include <QListView>
 #include <QTabBar>
 #include <fstream>
 #include <iterator>
 
+#include "pngencoder.h"
+#include "picturearea.h"
 #include "samplegame.h"
 #include "support/files.h"
 #include "tiledatabuilder.h"
@@ -77,6 +80,29 @@ private slots:
             const auto position = *kClassicLayout.RecordPosition(TileKind::Item, id);
             QCOMPARE(OtherInfo(*window_, 0)->text(), QString::number(position));
         }
+    }
+
+    // The browser's new picture for the item on show replaces the main
+    // window's; what was typed into its boxes stays.
+    void replacedPictureShowsInTheMainWindow() {
+        Button(*window_, "cmdItem")->click();
+        SelectRow(*window_, 3);
+        TileBrowser* browser = PressCtrlB();
+        QVERIFY(browser);
+        browser->SelectIds({3});
+        Value(*window_, 0)->setText("77");
+        const QImage before = window_->findChild<PictureArea*>()->backBuffer();
+        Decode_Mul::RgbaImage square{12, 12, std::vector<std::uint8_t>(12 * 12 * 4)};
+        for (std::size_t i = 0; i < square.rgba.size(); i += 4) square.rgba[i] = square.rgba[i + 3] = 255;
+        QVERIFY(sample::WriteWholeFile(folder_->file("square.png"), EncodePng(square).value()).ok());
+        browser->ReplacePictureFrom(QString::fromStdString(folder_->file("square.png")));
+        const QImage after = window_->findChild<PictureArea*>()->backBuffer().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(after != before.convertToFormat(QImage::Format_RGB32));
+        int red = 0;
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x) red += after.pixel(x, y) == qRgb(255, 0, 0);
+        QCOMPARE(red, 12 * 12);
+        QCOMPARE(Value(*window_, 0)->text(), QString("77"));
     }
 
     // Compile refuses the loaded record once another program changed it,
