@@ -175,7 +175,14 @@ Result<std::uint64_t> CompactArt(const std::string& artFolder) {
         index.Set(static_cast<std::int32_t>(e), entry);
     }
     if (Status written = ReplaceFileContents(artPath, compacted); !written) return written.error();
-    if (Status written = ReplaceFileContents(index.path, index.bytes); !written) return written.error();
+    // The old index points into the old art.mul: without the new index the
+    // old art.mul goes back, or every picture would be read from wrong places.
+    if (Status written = ReplaceFileContents(index.path, index.bytes); !written) {
+        if (Status restored = ReplaceFileContents(artPath, old); !restored)
+            return Error{written.error().kind, written.error().message + "; and " + restored.error().message +
+                                                   ": art.mul no longer matches artidx.mul"};
+        return written.error();
+    }
     return static_cast<std::uint64_t>(old.size() - compacted.size());
 }
 
