@@ -11,8 +11,14 @@
 #include <functional>
 #include <optional>
 
+#include "artrender.h"
 #include "cli/clirun.h"
 #include "cli/samplefile.h"
+#include "pngencoder.h"
+#include "sampleart.h"
+#include "samplegame.h"
+#include "support/files.h"
+#include "support/tempfolder.h"
 
 namespace tilewright::cli {
 namespace {
@@ -90,6 +96,43 @@ TEST(WriteRefusals, ReplacementKeepsPermissionsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(Listing(sample.folder()), std::vector<std::string>{"TileData.mul"});
     EXPECT_EQ(sample.Read().Row(TileKind::Item, 20000).value("hue"), 3);
+}
+
+// Every art command refuses a read-only art folder, in both forms of the art
+// files, before it writes anything.
+TEST(WriteRefusals, ReadOnlyArtFolderIsRefusedWithNothingChanged) {
+    for (const bool container : {false, true}) {
+        ::tilewright::testing::TempFolder game, input;
+        ASSERT_TRUE(sample::WriteSampleGame(game.path()).ok());
+        if (container) {
+            std::filesystem::remove(game.file("art.mul"));
+            std::filesystem::remove(game.file("artidx.mul"));
+            ASSERT_TRUE(sample::WriteSampleArt(game.path(), sample::SampleArtForm::Container).ok());
+        }
+        const auto picture = Decode_Mul::RenderArt(TileKind::Item, 3, game.path());
+        ASSERT_TRUE(picture);
+        ASSERT_TRUE(sample::WriteWholeFile(input.file("new.png"), EncodePng(*picture).value()).ok());
+        const auto listing = Listing(game.path());
+        std::vector<std::vector<std::uint8_t>> before;
+        for (const auto& name : listing) before.push_back(ReadAll(game.file(name)));
+        ASSERT_EQ(::chmod(game.path().c_str(), 0555), 0);
+        const auto status = StatusAsNobody([&] {
+            int refused = 0;
+            for (const std::vector<std::string>& args :
+                 {std::vector<std::string>{"art-put", game.path(), "item", "9", input.file("new.png")},
+                  std::vector<std::string>{"art-remove", game.path(), "item", "3"},
+                  std::vector<std::string>{"art-compact", game.path()}}) {
+                const CliRun run = RunCli(args);
+                refused += run.status == kExitFailure && LineCount(run.err) == 1 && run.err.find(game.path()) != std::string::npos;
+            }
+            return refused == 3 ? 0 : 1;
+        });
+        ::chmod(game.path().c_str(), 0755);
+        if (!status) GTEST_SKIP() << "cannot run as an unprivileged user";
+        EXPECT_EQ(*status, 0) << (container ? "container" : ".mul pair");
+        EXPECT_EQ(Listing(game.path()), listing);
+        for (std::size_t i = 0; i < listing.size(); ++i) EXPECT_TRUE(ReadAll(game.file(listing[i])) == before[i]) << listing[i];
+    }
 }
 
 }  // namespace
