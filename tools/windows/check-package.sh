@@ -14,7 +14,7 @@ export WINEPREFIX=$check/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuil
 xvfb=
 cleanup() {
   wineserver -k 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
   rm -rf "$check"
 }
 trap cleanup EXIT
@@ -26,8 +26,20 @@ for f in tilewright.exe tilewright-cli.exe make-sample-game.exe README.md LICENS
          platforms/qwindows.dll styles/qwindowsvistastyle.dll; do
   [ -f "$app/$f" ] || fail "$f is missing from the zip"
 done
-wine64 wineboot -i >/dev/null 2>&1
+# Xvfb first: wine's desktop process, started with the prefix, takes its
+# display then. Xvfb picks a free display and writes its number once it takes clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$check/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+  [ -s "$check/display" ] && break
+  sleep 0.1
+done
+[ -s "$check/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$check/display")
+# One wineserver for every program below, started before the prefix is made.
+mkdir -p "$WINEPREFIX"
 wineserver -p
+wine64 wineboot -i >/dev/null 2>&1
 
 # Windows paths, as a user types them: Z: is the Linux root under wine.
 windows() { printf 'Z:%s' "${1//\//\\}"; }
@@ -42,10 +54,6 @@ wine64 "$app/tilewright-cli.exe" export "${game}TileData.mul" -o "$(windows "$ch
 # CSV lines end in CR LF on every system; text mode would have made it CR CR LF.
 if grep -q $'\r\r' "$check/tiles.csv"; then fail "the exported CSV went through text mode"; fi
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
 wine64 "$app/tilewright.exe" "$game" >/dev/null 2>&1 &
 editor=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tilewright$' | head -1) ||
