@@ -2,13 +2,17 @@
 # Tries the Windows zip as a new user would, under wine in a fresh prefix:
 # unpacks it, writes a sample game folder with make-sample-game.exe, runs
 # tilewright-cli.exe info and export on it, and starts tilewright.exe on the
-# folder under Xvfb until its window shows, then closes it. Only the zip's
-# own DLLs are used. Any failure fails the script.
-#   check-package.sh ZIP
+# folder under Xvfb. There, as a user would: "Look Item's Tile", item 1234
+# typed in the list, its weight set to 50 and compiled, which
+# tilewright-cli.exe diff must then report; the find dialog finds a torch.
+# With SCREENSHOT, the window is saved there as a PNG at the end. Only the
+# zip's own DLLs are used. Any failure fails the script.
+#   check-package.sh ZIP [SCREENSHOT]
 set -euo pipefail
 # Debian's wine64 keeps its programs here, off the PATH.
 export PATH=/usr/lib/wine:$PATH
 zip=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+screenshot=${2:+$(cd "$(dirname "$2")" && pwd)/$(basename "$2")}
 check=$(mktemp -d "${TMPDIR:-/tmp}/tilewright-check-XXXXXX")
 export WINEPREFIX=$check/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d WINEPATH=
 xvfb=
@@ -54,12 +58,31 @@ wine64 "$app/tilewright-cli.exe" export "${game}TileData.mul" -o "$(windows "$ch
 # CSV lines end in CR LF on every system; text mode would have made it CR CR LF.
 if grep -q $'\r\r' "$check/tiles.csv"; then fail "the exported CSV went through text mode"; fi
 
-wine64 "$app/tilewright.exe" "$game" >/dev/null 2>&1 &
+(wine64 "$app/tilewright.exe" "$game" >/dev/null 2>&1) &
 editor=$!
+disown "$editor"  # wineserver -k ends it; no job report then
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tilewright$' | head -1) ||
   fail "tilewright.exe showed no window within a minute"
 kill -0 "$editor" 2>/dev/null || fail "tilewright.exe ended early"
+
+# The window's client area on screen; the controls sit where the window puts them.
+read -r wx wy ww wh < <(xwininfo -id "$window" |
+  awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{print x, y, w, $2}')
+click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click 1; sleep 1; }
+cp "$check/sample-game/TileData.mul" "$check/before.mul"
+click 44 392                                  # "Look Item's Tile"
+click 30 20; xdotool type --delay 50 1234; sleep 1
+click 425 38; xdotool key ctrl+a; xdotool type --delay 50 50
+click 348 388; xdotool key Return; sleep 1    # Compile, and OK on "Compiling complite..."
+changes=$(wine64 "$app/tilewright-cli.exe" diff "$(windows "$check/before.mul")" "${game}TileData.mul" || true)
+echo "$changes" | grep -q '^item 1234 weight: .* -> 50$' || fail "the compiled change is not in the file: $changes"
+xdotool key ctrl+f; sleep 1; xdotool type --delay 50 torch; xdotool key Return; sleep 1.5
+found=$(xdotool search --onlyvisible --name '^Tilewright$' | wc -l)
+[ "$found" -ge 1 ] || fail "the window went away during the find"
+if [ -n "$screenshot" ]; then
+  import -window root "$check/screen.png"
+  convert "$check/screen.png" -crop "${ww}x${wh}+$wx+$wy" +repage "$screenshot"
+fi
 xdotool windowclose "$window" 2>/dev/null || true
 wineserver -k
-wait "$editor" 2>/dev/null || true
 echo "package check passed: $(basename "$zip")"
