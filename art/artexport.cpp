@@ -32,7 +32,7 @@ Result<std::optional<std::vector<std::uint8_t>>> EntryPng(const std::string& art
     const auto picture = Decode_Mul::RenderArt(kind, id, artFolder);
     if (!picture) return std::optional<std::vector<std::uint8_t>>{};
     auto png = EncodePng(*picture);
-    if (!png) return png.error();
+    RETURN_IF_ERROR(png);
     return std::optional(std::move(png).value());
 }
 
@@ -51,12 +51,12 @@ std::string ArtPictureFileName(TileKind kind, std::int32_t id) {
 
 Status ExportArtPicture(const std::string& artFolder, TileKind kind, std::int32_t id, const std::string& outPath) {
     const auto entryCount = Decode_Mul::ArtEntryCount(artFolder);
-    if (!entryCount) return entryCount.error();
+    RETURN_IF_ERROR(entryCount);
     const std::string entry = std::string(KindName(kind)) + " " + std::to_string(id);
     if (id < 0 || id >= IdCount(kind, *entryCount))
         return Error{ErrorKind::OutOfBounds, "The art in " + Quoted(artFolder) + " holds no " + entry + "."};
     auto png = EntryPng(artFolder, kind, id);
-    if (!png) return png.error();
+    RETURN_IF_ERROR(png);
     if (!*png)
         return Error{ErrorKind::InvalidValue, "The art in " + Quoted(artFolder) + " has no picture for " + entry + "."};
     return platform::WriteNewFile(outPath, **png);
@@ -65,7 +65,7 @@ Status ExportArtPicture(const std::string& artFolder, TileKind kind, std::int32_
 Result<ArtExportSummary> ExportAllArt(const std::string& artFolder, const std::string& outFolder,
                                       const ArtExportOptions& options) {
     const auto entryCount = Decode_Mul::ArtEntryCount(artFolder);
-    if (!entryCount) return entryCount.error();
+    RETURN_IF_ERROR(entryCount);
     std::error_code ec;
     std::filesystem::create_directories(platform::PathFromUtf8(outFolder), ec);
     if (ec) return Error{ErrorKind::FileUnwritable, "Cannot create the folder " + Quoted(outFolder) + ": " + ec.message() + "."};

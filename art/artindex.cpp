@@ -24,7 +24,7 @@ std::optional<ArtIndexEntry> ReadArtIndexEntry(std::int32_t entryNumber, const s
 Result<std::int32_t> ArtEntryCount(const std::string& artFolder) {
     if (const auto container = ArtContainerPath(artFolder)) return ContainerEntryCount(*container);
     auto index = GameFile::OpenForReading(artFolder, kArtIndexFileName);
-    if (!index) return index.error();
+    RETURN_IF_ERROR(index);
     return static_cast<std::int32_t>(std::min<std::uint64_t>(index->size() / kArtIndexEntrySize, INT32_MAX));
 }
 

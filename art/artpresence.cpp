@@ -10,16 +10,16 @@ Result<ArtPresence> ArtPresence::Read(const std::string& artFolder) {
     ArtPresence presence;
     if (const auto path = ArtContainerPath(artFolder)) {
         auto file = GameFile::OpenForReading(*path, "");
-        if (!file) return file.error();
+        RETURN_IF_ERROR(file);
         auto table = ContainerTable::Read(FileContainerBytes(*file), file->path());
-        if (!table) return table.error();
+        RETURN_IF_ERROR(table);
         presence.container_ = std::move(table).value();
         return presence;
     }
     auto index = GameFile::OpenForReading(artFolder, kArtIndexFileName);
-    if (!index) return index.error();
+    RETURN_IF_ERROR(index);
     presence.index_.resize(static_cast<std::size_t>(index->size() / kArtIndexEntrySize * kArtIndexEntrySize));
-    if (Status read = index->ReadExactlyAt(0, presence.index_); !read) return read.error();
+    RETURN_IF_ERROR(index->ReadExactlyAt(0, presence.index_));
     return presence;
 }
 

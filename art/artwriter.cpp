@@ -22,7 +22,7 @@ Status CheckEntries(const std::string& artFolder, std::span<const std::int32_t> 
 Status PutArtImages(const std::string& artFolder, std::span<const ImagePut> puts, const ArtWriteOptions& options) {
     std::vector<std::int32_t> entries;
     for (const ImagePut& put : puts) entries.push_back(put.entry);
-    if (Status checked = CheckEntries(artFolder, entries); !checked) return checked;
+    RETURN_IF_ERROR(CheckEntries(artFolder, entries));
     if (puts.empty()) return {};
     // Only the last put of an entry is written.
     std::vector<ImagePut> unique;
@@ -39,7 +39,7 @@ Status PutArtImages(const std::string& artFolder, std::span<const ImagePut> puts
 
 Result<std::size_t> RemoveArtImages(const std::string& artFolder, std::span<const std::int32_t> entries,
                                     const ArtWriteOptions& options) {
-    if (Status checked = CheckEntries(artFolder, entries); !checked) return checked.error();
+    RETURN_IF_ERROR(CheckEntries(artFolder, entries));
     if (const auto container = ArtContainerPath(artFolder)) return RemoveContainerImages(*container, entries, options);
     return RemoveMulImages(artFolder, entries, options);
 }

@@ -99,7 +99,7 @@ Result<std::optional<std::vector<std::uint8_t>>> ReadContainerImage(const std::s
 
 Result<std::int32_t> ContainerEntryCount(const std::string& containerPath) {
     const auto container = GameFile::OpenForReading(containerPath, "");
-    if (!container) return container.error();
+    RETURN_IF_ERROR(container);
     const TableLookup lookup = TableOf(*container);
     if (!lookup.table) return lookup.problem;
     // Names are hashes, so the numbers held are found by trying each one.

@@ -98,7 +98,7 @@ Status DrawItemArt(PixelSurface& surface, std::int32_t itemNumber, const std::st
     if (entry > INT32_MAX) return {};
     if (const auto container = ArtContainerPath(artFolder)) {
         const auto image = ReadContainerImage(*container, static_cast<std::int32_t>(entry));
-        if (!image) return image.error();
+        RETURN_IF_ERROR(image);
         if (*image) PaintItemImage(surface, **image);
         return {};
     }

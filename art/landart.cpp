@@ -22,7 +22,7 @@ void PaintLandImage(PixelSurface& surface, std::span<const std::uint8_t> image) 
 Status DrawLandArt(PixelSurface& surface, std::int32_t entryNumber, const std::string& artFolder) {
     if (const auto container = ArtContainerPath(artFolder)) {
         const auto image = ReadContainerImage(*container, entryNumber);
-        if (!image) return image.error();
+        RETURN_IF_ERROR(image);
         if (*image) PaintLandImage(surface, **image);
         return {};
     }

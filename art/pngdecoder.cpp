@@ -76,11 +76,11 @@ Result<Decode_Mul::RgbaImage> DecodePng(std::span<const std::uint8_t> png, const
 
 Result<Decode_Mul::RgbaImage> ReadPngFile(const std::string& path) {
     auto file = GameFile::OpenForReading("", path);
-    if (!file) return file.error();
+    RETURN_IF_ERROR(file);
     if (file->size() > kMostPngFileSize)
         return Refused(file->path(), "it is " + std::to_string(file->size()) + " bytes long, more than 16 MiB");
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file->size()));
-    if (Status read = file->ReadExactlyAt(0, bytes); !read) return read.error();
+    RETURN_IF_ERROR(file->ReadExactlyAt(0, bytes));
     return DecodePng(bytes, file->path());
 }
 

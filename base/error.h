@@ -63,3 +63,12 @@ private:
 using Status = Result<void>;
 
 }  // namespace tilewright
+
+// Leaves the calling function, which returns a Status or a Result, with the
+// error of `expression` (a Status or a Result) when it failed; otherwise
+// carries on. For the runs of steps each of which may fail.
+#define RETURN_IF_ERROR(expression)                                              \
+    do {                                                                         \
+        if (auto&& returnIfError_ = (expression); !returnIfError_.ok())          \
+            return returnIfError_.error();                                       \
+    } while (false)

@@ -77,7 +77,7 @@ GameFile::~GameFile() { Close(); }
 
 Status GameFile::ReadExactlyAt(std::uint64_t offset, std::span<std::uint8_t> out) const {
     auto got = ReadAt(offset, out);
-    if (!got) return got.error();
+    RETURN_IF_ERROR(got);
     if (*got != out.size())
         return Error{ErrorKind::OutOfBounds, "Cannot read " + std::to_string(out.size()) + " bytes at position " +
                                                  std::to_string(offset + 1) + " of " + Quoted(path_) +

@@ -6,24 +6,18 @@
 
 namespace tilewright::cli {
 
-std::optional<TileDataFile> ReadTileData(CommandContext& context, const std::string& path, UnknownSize unknown,
-                                         const std::string& layoutId, int status) {
+Result<TileDataFile> ReadTileData(const std::string& path, UnknownSize unknown, const std::string& layoutId) {
     std::optional<TileDataLayout> given;
     if (const TileDataLayout* named = LayoutById(layoutId)) given = *named;
     auto file = TileDataFile::Read(path, given);
-    if (!file) {
-        context.Fail(status, file.error());
-        return std::nullopt;
-    }
-    if (!file->layoutKnown() && unknown != UnknownSize::Read) {
+    if (file && !file->layoutKnown() && unknown != UnknownSize::Read) {
         const std::string reason = UnknownSizeReason(file->path(), file->bytes().size());
-        context.Fail(status, reason + (unknown == UnknownSize::RefuseWrite
-                                           ? ". Nothing was written; --layout classic, large or 64bit takes the "
-                                             "layout as given."
-                                           : ". --layout classic, large or 64bit reads it in the layout given."));
-        return std::nullopt;
+        return Error{ErrorKind::UnknownLayout,
+                     reason + (unknown == UnknownSize::RefuseWrite
+                                   ? ". Nothing was written; --layout classic, large or 64bit takes the layout as given."
+                                   : ". --layout classic, large or 64bit reads it in the layout given.")};
     }
-    return std::move(file).value();
+    return file;
 }
 
 void AddLayoutOption(CLI::App& command, std::string& layoutId) {
@@ -34,18 +28,12 @@ void AddLayoutOption(CLI::App& command, std::string& layoutId) {
         ->check(CLI::IsMember({"classic", "large", "64bit"}));
 }
 
-std::optional<std::string> ReadInputFile(CommandContext& context, const std::string& path) {
+Result<std::string> ReadInputFile(const std::string& path) {
     auto opened = GameFile::OpenForReading("", path);
-    if (!opened) {
-        context.Fail(kExitFailure, opened.error());
-        return std::nullopt;
-    }
+    RETURN_IF_ERROR(opened);
     std::string text(static_cast<std::size_t>(opened->size()), '\0');
     const std::span<std::uint8_t> buffer(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
-    if (Status read = opened->ReadExactlyAt(0, buffer); !read) {
-        context.Fail(kExitFailure, read.error());
-        return std::nullopt;
-    }
+    RETURN_IF_ERROR(opened->ReadExactlyAt(0, buffer));
     return text;
 }
 

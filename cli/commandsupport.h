@@ -2,7 +2,6 @@
 // finishing a batch of edits (dry run or write), showing progress.
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 
@@ -22,16 +21,14 @@ enum class UnknownSize {
 };
 
 // The whole TileData.mul in the layout named by `layoutId` ("classic",
-// "large", "64bit"), or in the one its size gives when `layoutId` is empty;
-// or nothing after reporting why (with `status`).
-std::optional<TileDataFile> ReadTileData(CommandContext& context, const std::string& path, UnknownSize unknown,
-                                         const std::string& layoutId = {}, int status = kExitFailure);
+// "large", "64bit"), or in the one its size gives when `layoutId` is empty.
+Result<TileDataFile> ReadTileData(const std::string& path, UnknownSize unknown, const std::string& layoutId = {});
 
 // --layout, for a user who knows the layout better than the file's size.
 void AddLayoutOption(CLI::App& command, std::string& layoutId);
 
-// A whole input file in one read, or nothing after reporting why.
-std::optional<std::string> ReadInputFile(CommandContext& context, const std::string& path);
+// A whole input file in one read.
+Result<std::string> ReadInputFile(const std::string& path);
 
 // Applies `edits` to `file`. A dry run prints what would change in the diff
 // format; otherwise the file is replaced in one piece (refused first when it

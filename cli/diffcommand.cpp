@@ -16,10 +16,10 @@ struct DiffOptions {
 };
 
 int RunDiff(CommandContext& context, const DiffOptions& options) {
-    const auto a = ReadTileData(context, options.pathA, UnknownSize::Refuse, options.layout, kDiffTrouble);
-    if (!a) return context.exitStatus;
-    const auto b = ReadTileData(context, options.pathB, UnknownSize::Refuse, options.layout, kDiffTrouble);
-    if (!b) return context.exitStatus;
+    const auto a = ReadTileData(options.pathA, UnknownSize::Refuse, options.layout);
+    if (!a) return context.Fail(kDiffTrouble, a.error());
+    const auto b = ReadTileData(options.pathB, UnknownSize::Refuse, options.layout);
+    if (!b) return context.Fail(kDiffTrouble, b.error());
     std::string lines;
     const std::size_t count = CompareTileData(*a, *b, lines);
     context.out << lines;

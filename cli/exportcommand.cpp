@@ -22,8 +22,8 @@ struct ExportOptions {
 };
 
 int RunExport(CommandContext& context, const ExportOptions& options) {
-    const auto file = ReadTileData(context, options.path, UnknownSize::Refuse, options.layout);
-    if (!file) return context.exitStatus;
+    const auto file = ReadTileData(options.path, UnknownSize::Refuse, options.layout);
+    if (!file) return context.Fail(kExitFailure, file.error());
     const KindSelection kinds = options.kind == "land"   ? KindSelection::Land
                                 : options.kind == "item" ? KindSelection::Item
                                                          : KindSelection::All;

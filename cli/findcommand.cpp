@@ -40,9 +40,10 @@ int BuildFilter(CommandContext& context, const FindOptions& options, int flagBit
         for (const std::string& flag : *list) {
             const auto column = FlagColumn(flag);
             if (!column) return context.Fail(kExitUsage, "tilewright-cli: " + QuotedValue(flag) + " is no flag column");
-            if (auto refused = SetCell(filter.wanted, *column, list == &options.flags ? "1" : "0", flagBits,
-                                       EmptyCell::ClearsName))
-                return Refuse(context, *column, flagBits, *refused);
+            if (Status set = SetCell(filter.wanted, *column, list == &options.flags ? "1" : "0", flagBits,
+                                     EmptyCell::ClearsName);
+                !set)
+                return Refuse(context, *column, flagBits, set.error().message);
         }
     }
     for (const std::string& where : options.wheres) {
@@ -51,16 +52,17 @@ int BuildFilter(CommandContext& context, const FindOptions& options, int flagBit
         if (equals == std::string::npos || !column || *column == kKindColumn || *column == kIdColumn)
             return context.Fail(kExitUsage, "tilewright-cli: --where " + QuotedValue(where) +
                                                 " is not COLUMN=VALUE with a column other than kind and id");
-        if (auto refused = SetCell(filter.wanted, *column, std::string_view(where).substr(equals + 1), flagBits,
-                                   EmptyCell::ClearsName))
-            return Refuse(context, *column, flagBits, "--where: " + *refused);
+        if (Status set = SetCell(filter.wanted, *column, std::string_view(where).substr(equals + 1), flagBits,
+                                 EmptyCell::ClearsName);
+            !set)
+            return Refuse(context, *column, flagBits, "--where: " + set.error().message);
     }
     return kExitDone;
 }
 
 int RunFind(CommandContext& context, const FindOptions& options) {
-    const auto file = ReadTileData(context, options.path, UnknownSize::Refuse, options.layout);
-    if (!file) return context.exitStatus;
+    const auto file = ReadTileData(options.path, UnknownSize::Refuse, options.layout);
+    if (!file) return context.Fail(kExitFailure, file.error());
     TileFilter filter;
     filter.wanted.kind = options.kind == "land" ? TileKind::Land : TileKind::Item;
     if (BuildFilter(context, options, file->layout().FlagBits(), filter) != kExitDone) return context.exitStatus;

@@ -20,8 +20,8 @@ struct FreeArguments {
 };
 
 int RunFree(const FreeArguments& args, CommandContext& context) {
-    const auto file = ReadTileData(context, args.path, UnknownSize::Refuse, args.layout);
-    if (!file) return context.exitStatus;
+    const auto file = ReadTileData(args.path, UnknownSize::Refuse, args.layout);
+    if (!file) return context.Fail(kExitFailure, file.error());
     const TileKind kind = ParseKind(args.kind).value_or(TileKind::Item);
     std::optional<Decode_Mul::ArtPresence> art;
     if (!args.art.empty()) {

@@ -18,10 +18,10 @@ struct ImportOptions {
 };
 
 int RunImport(CommandContext& context, const ImportOptions& options) {
-    const auto file = ReadTileData(context, options.path, UnknownSize::RefuseWrite, options.layout);
-    if (!file) return context.exitStatus;
-    const auto text = ReadInputFile(context, options.input);
-    if (!text) return context.exitStatus;
+    const auto file = ReadTileData(options.path, UnknownSize::RefuseWrite, options.layout);
+    if (!file) return context.Fail(kExitFailure, file.error());
+    const auto text = ReadInputFile(options.input);
+    if (!text) return context.Fail(kExitFailure, text.error());
     auto edits = [&] {
         Progress progress(context, "Reading " + options.input);
         const EditReading reading{

@@ -15,8 +15,8 @@ int CountNamed(const TileDataFile& file, TileKind kind) {
 }
 
 int RunInfo(CommandContext& context, const std::string& path) {
-    const auto file = ReadTileData(context, path, UnknownSize::Read);
-    if (!file) return context.exitStatus;
+    const auto file = ReadTileData(path, UnknownSize::Read);
+    if (!file) return context.Fail(kExitFailure, file.error());
     const TileDataLayout& layout = file->layout();
     std::ostream& out = context.out;
     out << "file: " << file->path() << '\n';

@@ -33,16 +33,17 @@ int BuildEdit(CommandContext& context, const SetOptions& options, int flagBits, 
             return context.Fail(kExitUsage, "tilewright-cli: column " + ColumnName(*column) + " appears twice");
         given.push_back(*column);
         const int status = IsFlagColumn(*column) && FlagBitOf(*column) >= flagBits ? kExitFailure : kExitUsage;
-        if (auto refused = SetCell(edit, *column, std::string_view(assignment).substr(equals + 1), flagBits,
-                                   EmptyCell::ClearsName))
-            return context.Fail(status, "tilewright-cli: " + *refused);
+        if (Status set = SetCell(edit, *column, std::string_view(assignment).substr(equals + 1), flagBits,
+                                 EmptyCell::ClearsName);
+            !set)
+            return context.Fail(status, "tilewright-cli: " + set.error().message);
     }
     return kExitDone;
 }
 
 int RunSet(CommandContext& context, const SetOptions& options) {
-    const auto file = ReadTileData(context, options.path, UnknownSize::RefuseWrite, options.layout);
-    if (!file) return context.exitStatus;
+    const auto file = ReadTileData(options.path, UnknownSize::RefuseWrite, options.layout);
+    if (!file) return context.Fail(kExitFailure, file.error());
     TileEdit prototype;
     prototype.kind = options.kind == "land" ? TileKind::Land : TileKind::Item;
     if (BuildEdit(context, options, file->layout().FlagBits(), prototype) != kExitDone) return context.exitStatus;

@@ -277,9 +277,9 @@ private slots:
 
         TileEdit edit;
         edit.kind = TileKind::Item;
-        QVERIFY(!SetCell(edit, kFirstFlagColumn + 23, "1", 32, EmptyCell::Keeps));
-        QVERIFY(!SetCell(edit, kFirstFlagColumn + 29, "0", 32, EmptyCell::Keeps));
-        QVERIFY(!SetCell(edit, kFirstValueColumn + 1, "7", 32, EmptyCell::Keeps));
+        QVERIFY(SetCell(edit, kFirstFlagColumn + 23, "1", 32, EmptyCell::Keeps).ok());
+        QVERIFY(SetCell(edit, kFirstFlagColumn + 29, "0", 32, EmptyCell::Keeps).ok());
+        QVERIFY(SetCell(edit, kFirstValueColumn + 1, "7", 32, EmptyCell::Keeps).ok());
         std::vector<TileEdit> edits(ids.size(), edit);
         for (std::size_t i = 0; i < ids.size(); ++i) edits[i].id = ids[i];
         const AppliedEdits expected = ApplyTileEdits(TileDataFile::FromBytes(tileData(), original), edits);

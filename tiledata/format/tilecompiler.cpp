@@ -29,7 +29,7 @@ Error RecordChangedError(const std::string& path, TileKind kind, std::int32_t id
 
 Status CompileTile(const std::string& folder, const TileRow& row, std::int32_t position, const LoadedTile* asLoaded) {
     auto opened = GameFile::OpenForWriting(folder, kTileDataFileName);
-    if (!opened) return opened.error();
+    RETURN_IF_ERROR(opened);
     GameFile file = std::move(opened).value();
     // A shortened classic file is written as the window always has; a longer
     // one of no layout's size would get the record across others' bytes.

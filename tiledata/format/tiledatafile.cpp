@@ -19,12 +19,12 @@ TileDataFile::TileDataFile(std::string path, std::vector<std::uint8_t> bytes, st
 
 Result<TileDataFile> TileDataFile::Read(const std::string& path, std::optional<TileDataLayout> given) {
     auto file = GameFile::OpenForReading("", path);
-    if (!file) return file.error();
+    RETURN_IF_ERROR(file);
     if (file->size() > kMaxSize)
         return Error{ErrorKind::FileUnreadable, Quoted(file->path()) + " is " + std::to_string(file->size()) +
                                                     " bytes long, too long for a tile data file."};
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file->size()));
-    if (Status read = file->ReadExactlyAt(0, bytes); !read) return read.error();
+    RETURN_IF_ERROR(file->ReadExactlyAt(0, bytes));
     return TileDataFile(file->path(), std::move(bytes), given);
 }
 

@@ -38,13 +38,11 @@ Result<LoadedTile> LoadTile(const std::string& folder, TileKind kind, std::int32
     }
     LoadedTile tile{LayoutForFileSize(file->size()), 0, {}, {}};
     auto position = PositionOf(tile.layout, kind, n);
-    if (!position) return position.error();
+    RETURN_IF_ERROR(position);
     tile.position = *position;
     tile.bytes.resize(tile.layout.RecordSize(kind));
-    if (Status inside = CheckRecordInside(file->path(), kind, tile.position, tile.bytes.size(), file->size()); !inside)
-        return inside.error();
-    if (Status done = file->ReadExactlyAt(static_cast<std::uint64_t>(tile.position) - 1, tile.bytes); !done)
-        return done.error();
+    RETURN_IF_ERROR(CheckRecordInside(file->path(), kind, tile.position, tile.bytes.size(), file->size()));
+    RETURN_IF_ERROR(file->ReadExactlyAt(static_cast<std::uint64_t>(tile.position) - 1, tile.bytes));
     tile.row = DecodeTileRow(tile.layout, kind, n, tile.bytes);
     return tile;
 }

@@ -48,7 +48,7 @@ class CsvEditReader {
 public:
     explicit CsvEditReader(EditCollector& collector) : collector_(collector) {}
 
-    std::optional<Error> Read(std::string_view text, const std::function<void(std::size_t)>& progress) {
+    Status Read(std::string_view text, const std::function<void(std::size_t)>& progress) {
         csv_parser parser{};
         if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
             return Error{ErrorKind::InvalidValue, collector_.At(1) + "cannot start the CSV reader"};
@@ -57,36 +57,37 @@ public:
         csv_set_delim(&parser, static_cast<unsigned char>(HeaderSeparator(text)));
 
         std::size_t at = 0;
-        while (at < text.size() && !error_) {
+        while (at < text.size() && status_.ok()) {
             const void* newline = std::memchr(text.data() + at, '\n', text.size() - at);
             const std::size_t end = newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - text.data()) + 1
                                             : text.size();
             const std::size_t length = end - at;
-            if (csv_parse(&parser, text.data() + at, length, &Field, &RowEnd, this) != length && !error_)
-                error_ = Malformed();
+            if (csv_parse(&parser, text.data() + at, length, &Field, &RowEnd, this) != length && status_.ok())
+                status_ = Malformed();
             at = end;
             ++line_;
             if (progress && (line_ & 0x3FFF) == 0) progress(at);
         }
-        if (!error_) {
+        if (status_.ok()) {
             --line_;  // the last line has been counted, its end not yet seen
-            if (csv_fini(&parser, &Field, &RowEnd, this) != 0 && !error_) error_ = Malformed();
+            if (csv_fini(&parser, &Field, &RowEnd, this) != 0 && status_.ok()) status_ = Malformed();
         }
-        if (!error_ && header_.empty()) error_ = Error{ErrorKind::InvalidValue, collector_.At(1) + "there is no header row"};
-        return error_;
+        if (status_.ok() && header_.empty())
+            status_ = Error{ErrorKind::InvalidValue, collector_.At(1) + "there is no header row"};
+        return status_;
     }
 
 private:
     static void Field(void* data, std::size_t length, void* self) {
         auto& reader = *static_cast<CsvEditReader*>(self);
-        if (reader.error_) return;
+        if (!reader.status_.ok()) return;
         const std::string_view text(static_cast<const char*>(data), data ? length : 0);
         reader.OnField(text);
     }
 
     static void RowEnd(int, void* self) {
         auto& reader = *static_cast<CsvEditReader*>(self);
-        if (reader.error_) return;
+        if (!reader.status_.ok()) return;
         reader.OnRowEnd();
     }
 
@@ -125,21 +126,21 @@ private:
             inHeader_ = false;
             for (int required : {kKindColumn, kIdColumn})
                 if (std::find(header_.begin(), header_.end(), required) == header_.end())
-                    error_ = Error{ErrorKind::InvalidValue,
-                                   collector_.At(rowLine_) + "the header has no column " + ColumnName(required)};
+                    status_ = Error{ErrorKind::InvalidValue,
+                                    collector_.At(rowLine_) + "the header has no column " + ColumnName(required)};
             return;
         }
         if (!rowHasText_) return;  // a row of cleared cells, skipped like a blank line
         if (fields != header_.size()) {
-            error_ = Error{ErrorKind::InvalidValue, collector_.At(rowLine_) + "the row has " + std::to_string(fields) +
-                                                        " fields, the header " + std::to_string(header_.size())};
+            status_ = Error{ErrorKind::InvalidValue, collector_.At(rowLine_) + "the row has " + std::to_string(fields) +
+                                                         " fields, the header " + std::to_string(header_.size())};
             return;
         }
-        error_ = collector_.EndRow();
+        status_ = collector_.EndRow();
     }
 
     void Refuse(const std::string& reason) {
-        error_ = Error{ErrorKind::InvalidValue, collector_.At(line_, static_cast<std::uint32_t>(field_)) + reason};
+        status_ = Error{ErrorKind::InvalidValue, collector_.At(line_, static_cast<std::uint32_t>(field_)) + reason};
     }
 
     Error Malformed() const {
@@ -155,13 +156,12 @@ private:
     std::uint32_t rowLine_ = 1;
     std::size_t field_ = 0;
     bool rowHasText_ = false;
-    std::optional<Error> error_;
+    Status status_;  // the first refusal
 };
 
 }  // namespace
 
-std::optional<Error> ReadCsvEdits(std::string_view text, EditCollector& collector,
-                                  const std::function<void(std::size_t)>& progress) {
+Status ReadCsvEdits(std::string_view text, EditCollector& collector, const std::function<void(std::size_t)>& progress) {
     return CsvEditReader(collector).Read(text, progress);
 }
 

@@ -44,7 +44,7 @@ Error EditCollector::Refuse(const Cell& cell, const std::string& reason) const {
     return Error{ErrorKind::InvalidValue, At(cell.line, cell.field) + reason};
 }
 
-std::optional<Error> EditCollector::EndRow() {
+Status EditCollector::EndRow() {
     const Cell* kindCell = Find(kKindColumn);
     const Cell* idCell = Find(kIdColumn);
     if (!kindCell) return Error{ErrorKind::InvalidValue, At(rowLine_) + "the row has no kind"};
@@ -72,11 +72,11 @@ std::optional<Error> EditCollector::EndRow() {
     for (const Cell& cell : cells_) {
         if (cell.column == kKindColumn || cell.column == kIdColumn) continue;
         const EmptyCell empty = cell.column == kNameColumn ? EmptyCell::ClearsName : EmptyCell::Keeps;
-        if (auto refused = SetCell(edit, cell.column, Text(cell), flagBits_, empty))
-            return Refuse(cell, *refused);
+        if (Status set = SetCell(edit, cell.column, Text(cell), flagBits_, empty); !set)
+            return Refuse(cell, set.error().message);
     }
     edits_.push_back(edit);
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace tilewright

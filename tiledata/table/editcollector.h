@@ -6,7 +6,6 @@
 #include <array>
 #include <functional>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +31,7 @@ public:
     // empty cell keeps the file's value.
     void AddCell(int column, std::string_view text, std::uint32_t line, std::uint32_t field);
     // Checks the row and keeps its edit; the first refusal is returned.
-    std::optional<Error> EndRow();
+    Status EndRow();
 
     std::vector<TileEdit> TakeEdits() { return std::move(edits_); }
 
@@ -64,8 +63,7 @@ private:
 namespace tilewright {
 
 // The two formats, each feeding `collector`; the first refusal is returned.
-std::optional<Error> ReadCsvEdits(std::string_view text, EditCollector& collector,
-                                  const std::function<void(std::size_t)>& progress);
-std::optional<Error> ReadJsonEdits(std::string_view text, EditCollector& collector);
+Status ReadCsvEdits(std::string_view text, EditCollector& collector, const std::function<void(std::size_t)>& progress);
+Status ReadJsonEdits(std::string_view text, EditCollector& collector);
 
 }  // namespace tilewright

@@ -66,7 +66,7 @@ private:
 class JsonEditHandler : public nlohmann::json_sax<Json> {
 public:
     JsonEditHandler(EditCollector& collector, LineCounter& lines) : collector_(collector), lines_(lines) {}
-    std::optional<Error> error;
+    Status status;  // the first refusal
 
     bool null() override { return Cell(std::nullopt, "null"); }
     bool boolean(bool) override { return Refuse("a value in column " + KeyName() + " is true or false, not a number"); }
@@ -101,8 +101,8 @@ public:
     }
     bool end_object() override {
         --depth_;
-        error = collector_.EndRow();
-        return !error;
+        status = collector_.EndRow();
+        return status.ok();
     }
     bool start_array(std::size_t) override {
         if (depth_ != 0) return Refuse(depth_ == 1 ? "the array must hold objects" : "a cell must be a number or a string");
@@ -117,7 +117,7 @@ public:
         std::string what = problem.what();
         // "[json.exception.parse_error.101] parse error at line 3, column 5: syntax error ..."
         if (const auto colon = what.find(": "); colon != std::string::npos) what = what.substr(colon + 2);
-        error = Error{ErrorKind::InvalidValue, collector_.At(lines_.Line()) + "not valid JSON: " + what};
+        status = Error{ErrorKind::InvalidValue, collector_.At(lines_.Line()) + "not valid JSON: " + what};
         return false;
     }
 
@@ -141,8 +141,8 @@ private:
     }
 
     bool Refuse(const std::string& reason) {
-        error = Error{ErrorKind::InvalidValue,
-                      (depth_ == 2 ? collector_.At(lines_.Line(), field_) : collector_.At(lines_.Line())) + reason};
+        status = Error{ErrorKind::InvalidValue,
+                       (depth_ == 2 ? collector_.At(lines_.Line(), field_) : collector_.At(lines_.Line())) + reason};
         return false;
     }
 
@@ -156,12 +156,12 @@ private:
 
 }  // namespace
 
-std::optional<Error> ReadJsonEdits(std::string_view text, EditCollector& collector) {
+Status ReadJsonEdits(std::string_view text, EditCollector& collector) {
     LineCounter lines(text);
     JsonEditHandler handler(collector, lines);
     const CountingIterator begin(text.data(), &lines), end(text.data() + text.size(), &lines);
     Json::sax_parse(begin, end, &handler, nlohmann::detail::input_format_t::json, true);
-    return handler.error;
+    return handler.status;
 }
 
 }  // namespace tilewright

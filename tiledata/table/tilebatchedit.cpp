@@ -24,18 +24,16 @@ Status CheckRecordsUnchanged(const TileDataFile& loaded, const TileDataFile& onD
                              std::span<const std::int32_t> ids) {
     const std::size_t size = loaded.layout().RecordSize(kind);
     for (const std::int32_t id : ids)
-        if (Status same = CheckRecordUnchanged(onDisk, kind, id, loaded.layout(),
-                                               loaded.bytes().subspan(loaded.RecordOffset(kind, id), size));
-            !same)
-            return same;
+        RETURN_IF_ERROR(CheckRecordUnchanged(onDisk, kind, id, loaded.layout(),
+                                             loaded.bytes().subspan(loaded.RecordOffset(kind, id), size)));
     return {};
 }
 
 Result<TileBatchEdit> TileBatchEdit::Prepare(const TileDataFile& loaded, const TileEdit& prototype,
                                              std::span<const std::int32_t> ids) {
     auto onDisk = TileDataFile::Read(loaded.path());
-    if (!onDisk) return onDisk.error();
-    if (Status same = CheckRecordsUnchanged(loaded, *onDisk, prototype.kind, ids); !same) return same.error();
+    RETURN_IF_ERROR(onDisk);
+    RETURN_IF_ERROR(CheckRecordsUnchanged(loaded, *onDisk, prototype.kind, ids));
     std::vector<TileEdit> edits(ids.size(), prototype);
     for (std::size_t i = 0; i < ids.size(); ++i) edits[i].id = ids[i];
     TileBatchEdit edit;
@@ -52,7 +50,7 @@ Status TileBatchEdit::Write() const {
 
 Status TakeBack(const std::string& path, std::span<const std::uint8_t> before, std::span<const std::uint8_t> after) {
     auto now = TileDataFile::Read(path);
-    if (!now) return now.error();
+    RETURN_IF_ERROR(now);
     if (!std::ranges::equal(now->bytes(), after))
         return Error{ErrorKind::FileUnwritable, Quoted(path) +
                                                     " has been written by something else since the last apply, "

@@ -8,33 +8,35 @@
 namespace tilewright {
 namespace {
 
+Error Refused(std::string reason) { return Error{ErrorKind::InvalidValue, std::move(reason)}; }
+
 // Plain decimal only: an optional '-' and digits, nothing around them.
-std::optional<std::string> ParseNumber(std::string_view text, const ValueField& field, std::int32_t& out) {
+Status ParseNumber(std::string_view text, const ValueField& field, std::int32_t& out) {
     const auto number = ReadWholeNumber(text, kPlainNumber);
     const auto value = number ? number->Within(field.min, field.max) : std::nullopt;
     if (!value)
-        return QuotedValue(text) + " in column " + std::string(field.column) + " is not a whole number from " +
-               std::to_string(field.min) + " to " + std::to_string(field.max);
+        return Refused(QuotedValue(text) + " in column " + std::string(field.column) + " is not a whole number from " +
+                       std::to_string(field.min) + " to " + std::to_string(field.max));
     out = static_cast<std::int32_t>(*value);
-    return std::nullopt;
+    return {};
 }
 
 // UTF-8 to ISO 8859-1 bytes: at most 20 characters, none above U+00FF.
-std::optional<std::string> ParseName(std::string_view text, TileName& out) {
+Status ParseName(std::string_view text, TileName& out) {
     out = TileName{};
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++count) {
         const std::size_t begin = i;
         char32_t code = 0;
-        if (!NextCodePoint(text, i, code)) return "the name is not valid UTF-8";
+        if (!NextCodePoint(text, i, code)) return Refused("the name is not valid UTF-8");
         if (code > 0xFF)
-            return "the name " + QuotedValue(text) + " has the character " + QuotedValue(text.substr(begin, i - begin)) +
-                   ", above U+00FF";
-        if (code == 0) return "the name " + QuotedValue(text) + " has a zero character";
-        if (count == kNameSize) return "the name " + QuotedValue(text) + " is longer than 20 characters";
+            return Refused("the name " + QuotedValue(text) + " has the character " +
+                           QuotedValue(text.substr(begin, i - begin)) + ", above U+00FF");
+        if (code == 0) return Refused("the name " + QuotedValue(text) + " has a zero character");
+        if (count == kNameSize) return Refused("the name " + QuotedValue(text) + " is longer than 20 characters");
         out[count] = static_cast<std::uint8_t>(code);
     }
-    return std::nullopt;
+    return {};
 }
 
 bool SameNameText(const TileName& a, const TileName& b) {
@@ -44,34 +46,33 @@ bool SameNameText(const TileName& a, const TileName& b) {
 
 }  // namespace
 
-std::optional<std::string> SetCell(TileEdit& edit, int column, std::string_view text, int flagBits,
-                                   EmptyCell empty) {
+Status SetCell(TileEdit& edit, int column, std::string_view text, int flagBits, EmptyCell empty) {
     // Named only in refusals: most cells are taken without a word.
     const auto name = [column] { return ColumnName(column); };
     if (IsFlagColumn(column) && FlagBitOf(column) >= flagBits)
-        return "column " + name() + " is not in the file's layout (" + std::to_string(flagBits) + "-bit flags)";
+        return Refused("column " + name() + " is not in the file's layout (" + std::to_string(flagBits) + "-bit flags)");
     if (text.empty()) {
-        if (empty == EmptyCell::Keeps) return std::nullopt;
-        if (column != kNameColumn) return "column " + name() + " needs a value";
+        if (empty == EmptyCell::Keeps) return {};
+        if (column != kNameColumn) return Refused("column " + name() + " needs a value");
     }
     if (!ColumnBelongs(column, edit.kind))
-        return QuotedValue(text) + " in column " + name() + ": " + std::string(KindName(edit.kind)) + " tiles have no " + name();
+        return Refused(QuotedValue(text) + " in column " + name() + ": " + std::string(KindName(edit.kind)) +
+                       " tiles have no " + name());
 
     if (column == kNameColumn) {
-        if (auto refused = ParseName(text, edit.name)) return refused;
+        RETURN_IF_ERROR(ParseName(text, edit.name));
         edit.hasName = true;
     } else if (IsValueColumn(column)) {
         const int v = column - kFirstValueColumn;
-        if (auto refused = ParseNumber(text, ValueFieldOf(column), edit.values[static_cast<std::size_t>(v)]))
-            return refused;
+        RETURN_IF_ERROR(ParseNumber(text, ValueFieldOf(column), edit.values[static_cast<std::size_t>(v)]));
         edit.valueMask = static_cast<std::uint16_t>(edit.valueMask | (1u << v));
     } else if (IsFlagColumn(column)) {
-        if (text != "0" && text != "1") return QuotedValue(text) + " in column " + name() + " is not 0 or 1";
+        if (text != "0" && text != "1") return Refused(QuotedValue(text) + " in column " + name() + " is not 0 or 1");
         const std::uint64_t mask = FlagMask(FlagBitOf(column));
         edit.flagMask |= mask;
         edit.flagValues = text == "1" ? edit.flagValues | mask : edit.flagValues & ~mask;
     }
-    return std::nullopt;
+    return {};
 }
 
 TileRow Edited(const TileRow& row, const TileEdit& edit) {

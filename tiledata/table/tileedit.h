@@ -4,12 +4,12 @@
 // layout when it is read, so that applying the edits cannot fail.
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "error.h"
 #include "tilecolumns.h"
 
 namespace tilewright {
@@ -33,11 +33,11 @@ struct TileEdit {
 enum class EmptyCell { Keeps, ClearsName };
 
 // Puts the cell `text` of `column` (a name, value or flag column) into `edit`,
-// whose kind is already set. On refusal returns the reason, worded to follow
+// whose kind is already set. A refusal (InvalidValue) is worded to follow
 // "FILE:LINE:FIELD: ": a number out of range, a flag other than 0 or 1, a
 // name too long or not ISO 8859-1, a column of the other kind, a flag bit the
 // layout (of `flagBits` bits) does not have.
-std::optional<std::string> SetCell(TileEdit& edit, int column, std::string_view text, int flagBits, EmptyCell empty);
+Status SetCell(TileEdit& edit, int column, std::string_view text, int flagBits, EmptyCell empty);
 
 // The row with the edit's columns put in. A name whose text is the row's
 // text keeps the row's 20 bytes, bytes after the first zero included,
