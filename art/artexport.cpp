@@ -111,8 +111,10 @@ Result<ArtExportSummary> ExportAllArt(const std::string& artFolder, const std::s
     for (unsigned t = 0; t < threadCount; ++t) threads.emplace_back(work);
     {
         std::unique_lock lock(mutex);
-        while (running > 0) {
-            finished.wait_for(lock, std::chrono::milliseconds(100));
+        // The last round comes after every worker has ended, so that the
+        // last call tells the whole count.
+        for (bool last = false; !last;) {
+            last = finished.wait_for(lock, std::chrono::milliseconds(100), [&] { return running == 0; });
             if (options.progress) {
                 lock.unlock();
                 options.progress(std::min(done.load(), jobs.size()), jobs.size());
