@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
@@ -61,6 +62,11 @@ private:
 };
 
 using Status = Result<void>;
+
+// `text` between quotation marks as it stands: a path or a box's label in a
+// message. (A value read from an input is quoted by QuotedValue, which
+// shortens and escapes it.)
+inline std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 }  // namespace tilewright
 

@@ -18,8 +18,6 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
-
 std::string ResolveGameFile(const std::string& folder, const std::string& fileName) {
     return FindGameFile(folder, fileName).value_or(folder + fileName);
 }

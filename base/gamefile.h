@@ -77,7 +77,4 @@ private:
     FileIdentity identity_;
 };
 
-// "\"<path>\"" for messages.
-std::string Quoted(const std::string& path);
-
 }  // namespace tilewright

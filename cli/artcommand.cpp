@@ -4,6 +4,7 @@
 
 #include "artexport.h"
 #include "commands.h"
+#include "commandsupport.h"
 
 namespace tilewright::cli {
 namespace {
@@ -17,19 +18,14 @@ struct ArtArguments {
     std::string out;
 };
 
-
-// Rewrites one line in place on the terminal; the last call ends it.
-void ShowProgress(std::ostream& err, std::size_t done, std::size_t total) {
-    err << "\rart: " << done << " of " << total << " entries" << (done == total ? "\n" : "") << std::flush;
-}
-
 int RunArt(const ArtArguments& args, CommandContext& context) {
     if (args.all && (!args.kind.empty() || args.id))
-        return context.Fail(kExitUsage, "tilewright-cli art: --all takes no KIND and ID; --kind picks one kind (see tilewright-cli art --help)");
+        return context.Refuse(kExitUsage,
+                              "--all takes no KIND and ID; --kind picks one kind (see tilewright-cli art --help)", "art");
     if (!args.all && (args.kind.empty() || !args.id))
-        return context.Fail(kExitUsage, "tilewright-cli art: give KIND and ID, or --all (see tilewright-cli art --help)");
+        return context.Refuse(kExitUsage, "give KIND and ID, or --all (see tilewright-cli art --help)", "art");
     if (!args.all && !args.onlyKind.empty())
-        return context.Fail(kExitUsage, "tilewright-cli art: --kind goes with --all (see tilewright-cli art --help)");
+        return context.Refuse(kExitUsage, "--kind goes with --all (see tilewright-cli art --help)", "art");
     // The core names files by a folder string followed directly by the file name.
     std::string folder = args.folder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
@@ -41,8 +37,8 @@ int RunArt(const ArtArguments& args, CommandContext& context) {
     ArtExportOptions options;
     options.land = args.onlyKind != "item";
     options.items = args.onlyKind != "land";
-    if (context.errIsTerminal)
-        options.progress = [&context](std::size_t done, std::size_t total) { ShowProgress(context.err, done, total); };
+    Progress progress(context, "art", Progress::Style::Count);
+    options.progress = [&progress](std::size_t done, std::size_t total) { progress.Show(done, total); };
     const auto summary = ExportAllArt(folder, args.out, options);
     if (!summary) return context.Fail(kExitFailure, summary.error());
     context.out << summary->landPictures << " land and " << summary->itemPictures << " item pictures written to "

@@ -32,7 +32,8 @@ struct PutArguments {
 int RunPut(const PutArguments& args, CommandContext& context) {
     const bool single = !args.kind.empty() || args.id || !args.picture.empty();
     if (args.from.empty() == !single || (single && (args.kind.empty() || !args.id || args.picture.empty())))
-        return context.Fail(kExitUsage, "tilewright-cli art-put: give KIND ID PICTURE.png, or --from DIR (see tilewright-cli art-put --help)");
+        return context.Refuse(kExitUsage, "give KIND ID PICTURE.png, or --from DIR (see tilewright-cli art-put --help)",
+                              "art-put");
     std::vector<PictureFile> files;
     if (single) {
         files.push_back({ParseKind(args.kind).value_or(TileKind::Item), *args.id, args.picture});
@@ -40,13 +41,13 @@ int RunPut(const PutArguments& args, CommandContext& context) {
         auto found = Decode_Mul::PictureFilesIn(args.from);
         if (!found) return context.Fail(kExitFailure, found.error());
         if (found->empty())
-            return context.Fail(kExitFailure, "tilewright-cli art-put: " + args.from + " holds no land-NNNNN.png or item-NNNNN.png");
+            return context.Refuse(kExitFailure, args.from + " holds no land-NNNNN.png or item-NNNNN.png", "art-put");
         files = std::move(found).value();
     }
     const auto batch = Decode_Mul::ReadPictures(files);
     if (!batch) return context.Fail(kExitFailure, batch.error());
     if (batch->roundedAlpha > 0)
-        context.err << "tilewright-cli art-put: the alpha of " << batch->roundedAlpha
+        context.err << ProgramPrefix("art-put") << "the alpha of " << batch->roundedAlpha
                     << (batch->roundedAlpha == 1 ? " point was" : " points was")
                     << " neither 0 nor 255 and was rounded (128 and up opaque)\n";
     std::size_t land = 0;
@@ -78,8 +79,8 @@ int RunRemove(const RemoveArguments& args, CommandContext& context) {
     for (const std::string& text : args.ids) {
         const auto ids = ParseIdList(text, kind == TileKind::Land ? 16384 : 65536);
         if (!ids)
-            return context.Fail(ids.error().kind == ErrorKind::InvalidValue ? kExitUsage : kExitFailure,
-                                "tilewright-cli art-remove: " + ids.error().message);
+            return context.Refuse(ids.error().kind == ErrorKind::InvalidValue ? kExitUsage : kExitFailure,
+                                  ids.error().message, "art-remove");
         for (std::int32_t id : *ids) entries.push_back(*Decode_Mul::PictureEntry(kind, id));
     }
     const auto removed = Decode_Mul::RemoveArtImages(FolderString(args.folder), entries);

@@ -6,6 +6,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "error.h"
 
@@ -24,6 +25,14 @@ enum DiffStatus : int {
     kDiffTrouble = 2,
 };
 
+// How a message that names no file starts: "tilewright-cli: ", or
+// "tilewright-cli art: " for one command's own.
+inline std::string ProgramPrefix(std::string_view command = {}) {
+    std::string prefix = "tilewright-cli";
+    if (!command.empty()) prefix.append(" ").append(command);
+    return prefix + ": ";
+}
+
 struct CommandContext {
     std::istream& in;
     std::ostream& out;
@@ -39,6 +48,10 @@ struct CommandContext {
         return status;
     }
     int Fail(int status, const Error& error) { return Fail(status, error.message); }
+    // An error in the arguments rather than in a file, told as the program's.
+    int Refuse(int status, const std::string& message, std::string_view command = {}) {
+        return Fail(status, ProgramPrefix(command) + message);
+    }
 };
 
 }  // namespace tilewright::cli

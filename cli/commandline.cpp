@@ -44,12 +44,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         } catch (const CLI::CallForAllHelp& help) {
             return app.exit(help, out, err);
         } catch (const CLI::ParseError& usage) {
-            return context.Fail(kExitUsage, "tilewright-cli: " + std::string(usage.what()) +
-                                                " (see tilewright-cli --help)");
+            return context.Refuse(kExitUsage, std::string(usage.what()) + " (see tilewright-cli --help)");
         }
         return context.exitStatus;
     } catch (const std::exception& unexpected) {
-        return context.Fail(kExitFailure, std::string("tilewright-cli: ") + unexpected.what());
+        return context.Refuse(kExitFailure, unexpected.what());
     }
 }
 

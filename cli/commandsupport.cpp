@@ -2,6 +2,7 @@
 
 #include "filereplacement.h"
 #include "gamefile.h"
+#include "messagetext.h"
 #include "tilecompare.h"
 
 namespace tilewright::cli {
@@ -37,6 +38,20 @@ Result<std::string> ReadInputFile(const std::string& path) {
     return text;
 }
 
+Result<ColumnValue> ParseColumnValue(std::string_view argument) {
+    const std::size_t equals = argument.find('=');
+    const auto column = FindColumn(argument.substr(0, equals));
+    if (equals == std::string_view::npos || !column || *column == kKindColumn || *column == kIdColumn)
+        return Error{ErrorKind::InvalidValue,
+                     QuotedValue(argument) + " is not COLUMN=VALUE with a column other than kind and id"};
+    return ColumnValue{*column, argument.substr(equals + 1)};
+}
+
+int RefuseCell(CommandContext& context, int column, int flagBits, const std::string& message) {
+    const bool layout = IsFlagColumn(column) && FlagBitOf(column) >= flagBits;
+    return context.Refuse(layout ? kExitFailure : kExitUsage, message);
+}
+
 int FinishEdits(CommandContext& context, const TileDataFile& file, std::span<const TileEdit> edits, bool dryRun) {
     const AppliedEdits applied = ApplyTileEdits(file, edits);
     if (dryRun) {
@@ -54,14 +69,21 @@ int FinishEdits(CommandContext& context, const TileDataFile& file, std::span<con
     return kExitDone;
 }
 
-Progress::Progress(CommandContext& context, std::string what) : context_(context), what_(std::move(what)) {}
+Progress::Progress(CommandContext& context, std::string what, Style style)
+    : context_(context), what_(std::move(what)), style_(style) {}
 
 Progress::~Progress() {
     if (shown_ >= 0) context_.err << "\r\033[K" << std::flush;
 }
 
 void Progress::Show(std::size_t done, std::size_t total) {
-    if (!context_.errIsTerminal || total == 0) return;
+    if (!context_.errIsTerminal) return;
+    if (style_ == Style::Count) {
+        context_.err << '\r' << what_ << ": " << done << " of " << total << " entries" << (done == total ? "\n" : "")
+                     << std::flush;
+        return;
+    }
+    if (total == 0) return;
     const int percent = static_cast<int>(done * 100 / total);
     if (percent == shown_) return;
     shown_ = percent;

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include <CLI/CLI.hpp>
 
@@ -30,16 +31,32 @@ void AddLayoutOption(CLI::App& command, std::string& layoutId);
 // A whole input file in one read.
 Result<std::string> ReadInputFile(const std::string& path);
 
+// A COLUMN=VALUE argument (set's, find's --where), whose column is one other
+// than kind and id; the value is a view into the argument.
+struct ColumnValue {
+    int column = 0;
+    std::string_view value;
+};
+Result<ColumnValue> ParseColumnValue(std::string_view argument);
+
+// Refuses a cell given as an argument (SetCell's `message`): a usage error,
+// but for a flag the file's layout does not have.
+int RefuseCell(CommandContext& context, int column, int flagBits, const std::string& message);
+
 // Applies `edits` to `file`. A dry run prints what would change in the diff
 // format; otherwise the file is replaced in one piece (refused first when it
 // cannot be written) and the number of changed records is printed.
 int FinishEdits(CommandContext& context, const TileDataFile& file, std::span<const TileEdit> edits, bool dryRun);
 
-// "42%" on one line of a terminal, rewritten as work goes on and wiped at the
-// end; silent when stderr is no terminal.
+// Work going on, on one line of a terminal rewritten as it goes; silent when
+// stderr is no terminal.
 class Progress {
 public:
-    Progress(CommandContext& context, std::string what);
+    enum class Style {
+        Percent,  // "Reading in.csv 42%", wiped at the end
+        Count,    // "art: 5 of 10 entries", ended by a line break once all are done
+    };
+    Progress(CommandContext& context, std::string what, Style style = Style::Percent);
     ~Progress();
     Progress(const Progress&) = delete;
     Progress& operator=(const Progress&) = delete;
@@ -48,7 +65,8 @@ public:
 private:
     CommandContext& context_;
     std::string what_;
-    int shown_ = -1;
+    Style style_;
+    int shown_ = -1;  // the percent on show
 };
 
 }  // namespace tilewright::cli

@@ -27,35 +27,23 @@ std::optional<int> FlagColumn(const std::string& name) {
     return std::nullopt;
 }
 
-// Refusals of the arguments are usage errors, but for a flag the file's
-// layout does not have.
-int Refuse(CommandContext& context, int column, int flagBits, const std::string& message) {
-    const bool layout = IsFlagColumn(column) && FlagBitOf(column) >= flagBits;
-    return context.Fail(layout ? kExitFailure : kExitUsage, "tilewright-cli: " + message);
-}
-
 int BuildFilter(CommandContext& context, const FindOptions& options, int flagBits, TileFilter& filter) {
     filter.nameContains = options.name;
     for (const auto* list : {&options.flags, &options.noFlags}) {
         for (const std::string& flag : *list) {
             const auto column = FlagColumn(flag);
-            if (!column) return context.Fail(kExitUsage, "tilewright-cli: " + QuotedValue(flag) + " is no flag column");
+            if (!column) return context.Refuse(kExitUsage, QuotedValue(flag) + " is no flag column");
             if (Status set = SetCell(filter.wanted, *column, list == &options.flags ? "1" : "0", flagBits,
                                      EmptyCell::ClearsName);
                 !set)
-                return Refuse(context, *column, flagBits, set.error().message);
+                return RefuseCell(context, *column, flagBits, set.error().message);
         }
     }
     for (const std::string& where : options.wheres) {
-        const std::size_t equals = where.find('=');
-        const auto column = FindColumn(std::string_view(where).substr(0, equals));
-        if (equals == std::string::npos || !column || *column == kKindColumn || *column == kIdColumn)
-            return context.Fail(kExitUsage, "tilewright-cli: --where " + QuotedValue(where) +
-                                                " is not COLUMN=VALUE with a column other than kind and id");
-        if (Status set = SetCell(filter.wanted, *column, std::string_view(where).substr(equals + 1), flagBits,
-                                 EmptyCell::ClearsName);
-            !set)
-            return Refuse(context, *column, flagBits, "--where: " + set.error().message);
+        const auto given = ParseColumnValue(where);
+        if (!given) return context.Refuse(kExitUsage, "--where " + given.error().message);
+        if (Status set = SetCell(filter.wanted, given->column, given->value, flagBits, EmptyCell::ClearsName); !set)
+            return RefuseCell(context, given->column, flagBits, "--where: " + set.error().message);
     }
     return kExitDone;
 }

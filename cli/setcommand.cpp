@@ -5,7 +5,6 @@
 #include "commands.h"
 #include "commandsupport.h"
 #include "idlist.h"
-#include "messagetext.h"
 
 namespace tilewright::cli {
 namespace {
@@ -24,19 +23,13 @@ struct SetOptions {
 int BuildEdit(CommandContext& context, const SetOptions& options, int flagBits, TileEdit& edit) {
     std::vector<int> given;
     for (const std::string& assignment : options.assignments) {
-        const std::size_t equals = assignment.find('=');
-        const auto column = FindColumn(std::string_view(assignment).substr(0, equals));
-        if (equals == std::string::npos || !column || *column == kKindColumn || *column == kIdColumn)
-            return context.Fail(kExitUsage, "tilewright-cli: " + QuotedValue(assignment) +
-                                                " is not COLUMN=VALUE with a column other than kind and id");
-        if (std::find(given.begin(), given.end(), *column) != given.end())
-            return context.Fail(kExitUsage, "tilewright-cli: column " + ColumnName(*column) + " appears twice");
-        given.push_back(*column);
-        const int status = IsFlagColumn(*column) && FlagBitOf(*column) >= flagBits ? kExitFailure : kExitUsage;
-        if (Status set = SetCell(edit, *column, std::string_view(assignment).substr(equals + 1), flagBits,
-                                 EmptyCell::ClearsName);
-            !set)
-            return context.Fail(status, "tilewright-cli: " + set.error().message);
+        const auto cell = ParseColumnValue(assignment);
+        if (!cell) return context.Refuse(kExitUsage, cell.error().message);
+        if (std::find(given.begin(), given.end(), cell->column) != given.end())
+            return context.Refuse(kExitUsage, "column " + ColumnName(cell->column) + " appears twice");
+        given.push_back(cell->column);
+        if (Status set = SetCell(edit, cell->column, cell->value, flagBits, EmptyCell::ClearsName); !set)
+            return RefuseCell(context, cell->column, flagBits, set.error().message);
     }
     return kExitDone;
 }

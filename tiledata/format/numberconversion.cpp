@@ -102,7 +102,7 @@ std::string TextForMessage(std::u16string_view text) {
 
 Result<std::int64_t> ConvertWholeNumber(std::u16string_view text, std::string_view label, std::int64_t min,
                                         std::int64_t max) {
-    const std::string box = "\"" + std::string(label) + "\"";
+    const std::string box = Quoted(label);
     if (text.find_first_not_of(u" \t") == std::u16string_view::npos)
         return Error{ErrorKind::InvalidValue, "The box " + box + " is empty: it needs " + RangeText(min, max) + "."};
 

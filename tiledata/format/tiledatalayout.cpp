@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "error.h"
+
 namespace tilewright {
 namespace {
 
@@ -69,7 +71,7 @@ std::string UnknownSizeReason(const std::string& path, std::uint64_t size) {
     for (const TileDataLayout* layout : {&kLargeItemLayout, &kWideFlagLayout})
         if (distance(layout) < distance(nearest)) nearest = layout;
     const std::uint64_t off = distance(nearest);
-    return "\"" + path + "\" is " + std::to_string(size) + " bytes long, a size that fits no TileData.mul layout " +
+    return Quoted(path) + " is " + std::to_string(size) + " bytes long, a size that fits no TileData.mul layout " +
            "(classic " + std::to_string(kClassicLayout.FileSize()) + ", large " +
            std::to_string(kLargeItemLayout.FileSize()) + ", 64bit " + std::to_string(kWideFlagLayout.FileSize()) +
            " bytes; it is " + std::to_string(off) + (off == 1 ? " byte " : " bytes ") +

@@ -7,14 +7,14 @@ namespace {
 
 constexpr std::size_t kQuotedCharacters = 40;
 
-void AppendEscaped(std::string& out, unsigned char byte) {
+}  // namespace
+
+void AppendByteEscape(std::string& out, unsigned char byte) {
     constexpr char kHex[] = "0123456789ABCDEF";
     out += "\\x";
     out += kHex[byte >> 4];
     out += kHex[byte & 0xF];
 }
-
-}  // namespace
 
 std::string QuotedValue(std::string_view text) {
     std::string out = "\"";
@@ -27,9 +27,9 @@ std::string QuotedValue(std::string_view text) {
         const std::size_t begin = at;
         char32_t code = 0;
         if (!NextCodePoint(text, at, code)) {
-            AppendEscaped(out, static_cast<unsigned char>(text[at++]));
+            AppendByteEscape(out, static_cast<unsigned char>(text[at++]));
         } else if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) {
-            for (std::size_t k = begin; k < at; ++k) AppendEscaped(out, static_cast<unsigned char>(text[k]));
+            for (std::size_t k = begin; k < at; ++k) AppendByteEscape(out, static_cast<unsigned char>(text[k]));
         } else {
             out.append(text.substr(begin, at - begin));
         }

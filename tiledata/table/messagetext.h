@@ -11,4 +11,8 @@ namespace tilewright {
 // there are more; control characters and bytes that are not UTF-8 as \xNN.
 std::string QuotedValue(std::string_view text);
 
+// `byte` as "\xNN" (upper-case hex), as messages and diff lines show a byte
+// that cannot stand for itself.
+void AppendByteEscape(std::string& out, unsigned char byte);
+
 }  // namespace tilewright

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "messagetext.h"
+
 namespace tilewright {
 namespace {
 
@@ -9,7 +11,6 @@ namespace {
 // (U+0085 is a line break to many readers) escaped as the file's byte, so
 // that every difference stays one line a script can split.
 void AppendQuotedName(std::string& out, const TileRow& row) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     out += '"';
     const std::string text = NameText(row.name);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -21,9 +22,7 @@ void AppendQuotedName(std::string& out, const TileRow& row) {
             out += c;
         } else if (c1 || byte < 0x20 || byte == 0x7F) {
             if (c1) byte = static_cast<unsigned char>(text[++i]);  // U+0080 to U+009F as the file's byte
-            out += "\\x";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0xF];
+            AppendByteEscape(out, byte);
         } else {
             out += c;
         }
