@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -12,19 +11,12 @@
 #include "frmmain.h"
 #include "numberconversion.h"
 #include "ownercentring.h"
+#include "windowcontrols.h"
 
 namespace tilewright {
 namespace {
 
 const QString kNoList = QStringLiteral("The list is empty: press \"Look Land's Tile\" or \"Look Item's Tile\" first.");
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
 
 // F3 and Shift+F3 work in both windows, Ctrl+F in the main window.
 void AddSearchKeys(QWidget& window, FrmFind& find) {
@@ -45,18 +37,13 @@ FrmFind::FrmFind(FrmMain& owner)
     setWindowTitle("Find");
     setFixedSize(312, 84);
 
-    auto* label = new QLabel("Name or number :", this);
-    label->setObjectName("Label1");
-    label->setGeometry(8, 11, 80, 13);
-    txtFind_ = new QLineEdit(this);
-    txtFind_->setObjectName("txtFind");
-    txtFind_->setGeometry(96, 8, 209, 19);
-    txtFind_->setToolTip("A part of a tile's name, in any case, or a tile number");
+    QLabel* label = MakeLabel(this, "Label1", "Name or number :", {8, 11, 80, 13});
+    txtFind_ = MakeBox(this, "txtFind", "A part of a tile's name, in any case, or a tile number", {96, 8, 209, 19});
     label->setBuddy(txtFind_);
 
-    cmdFindNext_ = MakeButton(this, "cmdFindNext", "Find next", {8, 32, 97, 17});
-    cmdFindPrevious_ = MakeButton(this, "cmdFindPrevious", "Find previous", {108, 32, 97, 17});
-    cmdClose_ = MakeButton(this, "cmdClose", "Close", {208, 32, 97, 17});
+    cmdFindNext_ = MakeButton(this, "cmdFindNext", "Find next", nullptr, {8, 32, 97, 17});
+    cmdFindPrevious_ = MakeButton(this, "cmdFindPrevious", "Find previous", nullptr, {108, 32, 97, 17});
+    cmdClose_ = MakeButton(this, "cmdClose", "Close", nullptr, {208, 32, 97, 17});
     cmdFindNext_->setDefault(true);  // Return finds the next tile
     connect(cmdFindNext_, &QPushButton::clicked, this, [this] { Find(SearchDirection::Next); });
     connect(cmdFindPrevious_, &QPushButton::clicked, this, [this] { Find(SearchDirection::Previous); });
@@ -116,9 +103,7 @@ void FrmFind::reject() {
 // main window under it, as the paths dialog's does.
 void FrmFind::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    PaintDialogBorder(*this);
 }
 
 void FrmFind::Say(const QString& note, bool open) {

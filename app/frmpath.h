@@ -35,8 +35,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLineEdit* txtUO0_;
-    QLineEdit* txtTile1_;
+    QLineEdit* artFolderBox_;       // txtUO(0)
+    QLineEdit* tileDataFolderBox_;  // txtTile(1)
     QPushButton* cmdClose_;
 };
 

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 namespace tilewright {
@@ -26,19 +27,25 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
     return button;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const char* caption, QRect geometry) {
+QLabel* MakeLabel(QWidget* parent, const QString& name, const char* caption, QRect geometry,
+                  Qt::Alignment alignment) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAlignment(alignment);
     return label;
 }
 
-QLineEdit* MakeSmallBox(QWidget* parent, const QString& name, const char* tooltip, QRect geometry) {
+QLineEdit* MakeBox(QWidget* parent, const QString& name, const char* tooltip, QRect geometry) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setToolTip(tooltip);
     box->setGeometry(geometry);
+    return box;
+}
+
+QLineEdit* MakeSmallBox(QWidget* parent, const QString& name, const char* tooltip, QRect geometry) {
+    QLineEdit* box = MakeBox(parent, name, tooltip, geometry);
     box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); padding: 0px; "
                                       "background: palette(base); }"));
     return box;
@@ -47,6 +54,12 @@ QLineEdit* MakeSmallBox(QWidget* parent, const QString& name, const char* toolti
 void SetBoxText(QLineEdit* box, const QString& text) {
     box->setText(text);
     box->setCursorPosition(0);
+}
+
+void PaintDialogBorder(QWidget& dialog) {
+    QPainter painter(&dialog);
+    painter.setPen(dialog.palette().color(QPalette::WindowText));
+    painter.drawRect(dialog.rect().adjusted(0, 0, -1, -1));
 }
 
 }  // namespace tilewright
