@@ -38,6 +38,10 @@ struct ReadCase {
     const char* expected;  // the edits, or the start of the refusal
 };
 
+void ExpectReads(std::span<const ReadCase> cases) {
+    for (const ReadCase& c : cases) EXPECT_EQ(Read(c.input).substr(0, std::string_view(c.expected).size()), c.expected) << c.what;
+}
+
 TEST(ReadTileEdits, CutsCellsAndRowsWhereTheTableDoes) {
     const ReadCase cases[] = {
         {"separator inside a quoted name", "kind;id;name\nitem;5;\"a;b,c\"\n", "item 5 name=a;b,c;"},
@@ -58,7 +62,7 @@ TEST(ReadTileEdits, CutsCellsAndRowsWhereTheTableDoes) {
         {"an empty kind", "kind,id\n,4\n", "in:2:1: \"\" in column kind is not land or item"},
         {"a header cell quoted in part", "kind,\"id\"x\nitem,4\n", "in:1:2: a quotation mark out of place"},
     };
-    for (const ReadCase& c : cases) EXPECT_EQ(Read(c.input).substr(0, std::string_view(c.expected).size()), c.expected) << c.what;
+    ExpectReads(cases);
 }
 
 TEST(ReadTileEdits, TakesJsonCellsByTheirType) {
@@ -78,7 +82,7 @@ TEST(ReadTileEdits, TakesJsonCellsByTheirType) {
         {"a second table", "[]\n[]", "in:2: not valid JSON"},
         {"a row without id", "[{\"kind\":\"item\"}]", "in:1: the row has no id"},
     };
-    for (const ReadCase& c : cases) EXPECT_EQ(Read(c.input).substr(0, std::string_view(c.expected).size()), c.expected) << c.what;
+    ExpectReads(cases);
 }
 
 // An empty name cell keeps the name unless the table restores records.
