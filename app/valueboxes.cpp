@@ -36,7 +36,7 @@ Result<PlacedRow> RowFromBoxes(TileKind kind, std::int32_t id, const BoxTexts& b
         placed.row.name = *boxes.untouchedName;
     } else {
         auto name = StoreTileName(boxes.name.toStdU16String(), kNameCaption);
-        if (!name) return name.error();
+        RETURN_IF_ERROR(name);
         placed.row.name = *name;
     }
     for (int box = 0; box < 12; ++box) {
@@ -44,12 +44,12 @@ Result<PlacedRow> RowFromBoxes(TileKind kind, std::int32_t id, const BoxTexts& b
         if (field < 0) continue;
         const ValueField& f = kValueFields[static_cast<std::size_t>(field)];
         auto value = ConvertWholeNumber(boxes.values[box].toStdU16String(), kValueBoxes[box].caption, f.min, f.max);
-        if (!value) return value.error();
+        RETURN_IF_ERROR(value);
         placed.row.values[static_cast<std::size_t>(field)] = static_cast<std::int32_t>(*value);
     }
     auto position = ConvertWholeNumber(boxes.offset.toStdU16String(), kOffsetCaption,
                                        std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
-    if (!position) return position.error();
+    RETURN_IF_ERROR(position);
     placed.position = static_cast<std::int32_t>(*position);
     return placed;
 }

@@ -103,7 +103,7 @@ Result<TileEdit> EditSelectedDialog::Edit() const {
         if (!box || box->text().isEmpty()) continue;
         const ValueField& field = ValueFieldOf(column);
         const auto value = ConvertWholeNumber(box->text().toStdU16String(), ValueBoxCaption(kind_, column), field.min, field.max);
-        if (!value) return value.error();
+        RETURN_IF_ERROR(value);
         const int v = column - kFirstValueColumn;
         edit.valueMask |= static_cast<std::uint16_t>(1u << v);
         edit.values[static_cast<std::size_t>(v)] = static_cast<std::int32_t>(*value);
