@@ -85,7 +85,7 @@ Result<std::size_t> PutPicture(const std::string& artFolder, TileKind kind, std:
     auto image = ReadPicture(kind, pngPath);
     if (!image) return image.error();
     const ImagePut put{*entry, std::move(image.value().bytes)};
-    if (Status written = PutArtImages(artFolder, std::span(&put, 1), options); !written) return written.error();
+    RETURN_IF_ERROR(PutArtImages(artFolder, std::span(&put, 1), options));
     return image->roundedAlpha;
 }
 

@@ -43,7 +43,7 @@ Result<Container> ReadContainer(const std::string& path) {
     Container c;
     c.path = file->path();
     c.bytes.resize(static_cast<std::size_t>(file->size()));
-    if (Status read = file->ReadExactlyAt(0, c.bytes); !read) return read.error();
+    RETURN_IF_ERROR(file->ReadExactlyAt(0, c.bytes));
     auto table = ContainerTable::Read(MemoryContainerBytes(c.bytes), c.path);
     if (!table) return table.error();
     c.swapped = table->swappedHalves();
@@ -172,7 +172,7 @@ Result<std::size_t> RemoveContainerImages(const std::string& path, std::span<con
     auto read = ReadContainer(path);
     if (!read) return read.error();
     Container& c = read.value();
-    if (Status replaceable = CheckReplaceable(c.path); !replaceable) return replaceable.error();
+    RETURN_IF_ERROR(CheckReplaceable(c.path));
     std::unordered_set<std::uint64_t> hashes;
     for (std::int32_t entry : entries) hashes.insert(ContainerEntryHash(entry, c.swapped));
     // Every used record of the names, so that no older copy shows through.
@@ -185,7 +185,7 @@ Result<std::size_t> RemoveContainerImages(const std::string& path, std::span<con
     }
     const std::size_t changed = emptied.size();
     if (changed == 0) return changed;
-    if (Status replaced = Replace(c, options); !replaced) return replaced.error();
+    RETURN_IF_ERROR(Replace(c, options));
     return changed;
 }
 

@@ -46,7 +46,7 @@ Result<IndexFile> ReadIndex(const std::string& artFolder) {
     auto file = GameFile::OpenForReading(artFolder, kArtIndexFileName);
     if (!file) return file.error();
     IndexFile index{file->path(), std::vector<std::uint8_t>(file->size() / kArtIndexEntrySize * kArtIndexEntrySize)};
-    if (Status read = file->ReadExactlyAt(0, index.bytes); !read) return read.error();
+    RETURN_IF_ERROR(file->ReadExactlyAt(0, index.bytes));
     return index;
 }
 
@@ -101,7 +101,7 @@ Result<std::size_t> RemoveMulImages(const std::string& artFolder, std::span<cons
     auto read = ReadIndex(artFolder);
     if (!read) return read.error();
     IndexFile& index = read.value();
-    if (Status replaceable = CheckReplaceable(index.path); !replaceable) return replaceable.error();
+    RETURN_IF_ERROR(CheckReplaceable(index.path));
     std::size_t changed = 0;
     for (std::int32_t entry : entries) {
         if (static_cast<std::size_t>(entry) >= index.count()) continue;
@@ -114,8 +114,8 @@ Result<std::size_t> RemoveMulImages(const std::string& artFolder, std::span<cons
     }
     if (changed == 0) return changed;
     if (options.beforeRename)
-        if (Status hook = options.beforeRename(); !hook) return hook.error();
-    if (Status replaced = ReplaceFileContents(index.path, index.bytes); !replaced) return replaced.error();
+        RETURN_IF_ERROR(options.beforeRename());
+    RETURN_IF_ERROR(ReplaceFileContents(index.path, index.bytes));
     return changed;
 }
 
@@ -136,10 +136,10 @@ Result<std::uint64_t> CompactArt(const std::string& artFolder) {
         if (art->size() > INT32_MAX) return TooLarge(art->path());
         artPath = art->path();
         old.resize(static_cast<std::size_t>(art->size()));
-        if (Status read = art->ReadExactlyAt(0, old); !read) return read.error();
+        RETURN_IF_ERROR(art->ReadExactlyAt(0, old));
     }
     for (const std::string& path : {index.path, artPath})
-        if (Status replaceable = CheckReplaceable(path); !replaceable) return replaceable.error();
+        RETURN_IF_ERROR(CheckReplaceable(path));
 
     // An image runs for its Length (a land image at least 2024 bytes), but
     // never into the next image, so that nothing another entry uses is cut.
@@ -174,7 +174,7 @@ Result<std::uint64_t> CompactArt(const std::string& artFolder) {
         entry.Lookup = found->second;
         index.Set(static_cast<std::int32_t>(e), entry);
     }
-    if (Status written = ReplaceFileContents(artPath, compacted); !written) return written.error();
+    RETURN_IF_ERROR(ReplaceFileContents(artPath, compacted));
     // The old index points into the old art.mul: without the new index the
     // old art.mul goes back, or every picture would be read from wrong places.
     if (Status written = ReplaceFileContents(index.path, index.bytes); !written) {
