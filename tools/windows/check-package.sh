@@ -61,8 +61,18 @@ if grep -q $'\r\r' "$check/tiles.csv"; then fail "the exported CSV went through 
 (wine64 "$app/tilewright.exe" "$game" >/dev/null 2>&1) &
 editor=$!
 disown "$editor"  # wineserver -k ends it; no job report then
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tilewright$' | head -1) ||
-  fail "tilewright.exe showed no window within a minute"
+# A visible window whose name matches, polled: a search can fail when a
+# window it meets goes away meanwhile, as wine's do while a program starts.
+await_window() {
+  local id
+  for _ in $(seq $(($2 * 5))); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.2
+  done
+  return 1
+}
+window=$(await_window '^Tilewright$' 60) || fail "tilewright.exe showed no window within a minute"
 kill -0 "$editor" 2>/dev/null || fail "tilewright.exe ended early"
 
 # The window's client area on screen; the controls sit where the window puts them.
@@ -76,9 +86,10 @@ click 425 38; xdotool key ctrl+a; xdotool type --delay 50 50
 click 348 388; xdotool key Return; sleep 1    # Compile, and OK on "Compiling complite..."
 changes=$(wine64 "$app/tilewright-cli.exe" diff "$(windows "$check/before.mul")" "${game}TileData.mul" || true)
 echo "$changes" | grep -q '^item 1234 weight: .* -> 50$' || fail "the compiled change is not in the file: $changes"
-xdotool key ctrl+f; sleep 1; xdotool type --delay 50 torch; xdotool key Return; sleep 1.5
-found=$(xdotool search --onlyvisible --name '^Tilewright$' | wc -l)
-[ "$found" -ge 1 ] || fail "the window went away during the find"
+xdotool key ctrl+f
+await_window '^Find' 20 >/dev/null || fail "Ctrl+F showed no find dialog"
+xdotool type --delay 50 torch; xdotool key Return; sleep 1.5
+await_window '^Tilewright$' 5 >/dev/null || fail "the window went away during the find"
 if [ -n "$screenshot" ]; then
   import -window root "$check/screen.png"
   convert "$check/screen.png" -crop "${ww}x${wh}+$wx+$wy" +repage "$screenshot"
