@@ -1,5 +1,7 @@
 #include "tableexport.h"
 
+#include <charconv>
+
 #include "tilecolumns.h"
 
 namespace tilewright {
@@ -7,6 +9,11 @@ namespace {
 
 // Line ends as RFC 4180 has them.
 constexpr std::string_view kLineEnd = "\r\n";
+
+void AppendNumber(std::string& out, std::int64_t value) {
+    char buffer[24];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
 
 // A name cell is quoted only when it has to be.
 void AppendCsvName(std::string& out, const TileRow& row) {
@@ -23,13 +30,19 @@ void AppendCsvName(std::string& out, const TileRow& row) {
     out += '"';
 }
 
-void AppendCsvRow(std::string& out, const TileRow& row, int columnCount) {
-    for (int column = 0; column < columnCount; ++column) {
-        if (column > 0) out += ',';
-        if (column == kNameColumn)
-            AppendCsvName(out, row);
-        else
-            AppendCell(out, row, column);
+void AppendCsvRow(std::string& out, const TileRow& row, int flagBits) {
+    out += KindName(row.kind);
+    out += ',';
+    AppendNumber(out, row.id);
+    out += ',';
+    AppendCsvName(out, row);
+    for (int v = 0; v < kValueFieldCount; ++v) {
+        out += ',';
+        if (kValueFields[static_cast<std::size_t>(v)].kind == row.kind) AppendNumber(out, row.values[static_cast<std::size_t>(v)]);
+    }
+    for (int bit = 0; bit < flagBits; ++bit) {
+        out += ',';
+        out += (row.flags >> bit & 1) ? '1' : '0';
     }
     out += kLineEnd;
 }
@@ -62,18 +75,22 @@ void AppendJsonKey(std::string& out, int column) {
 // No key for a cell of the other kind (a land row has no "weight"). An
 // unnamed tile has "name": "", which an import takes as an empty name, so
 // that the export restores the file.
-void AppendJsonObject(std::string& out, const TileRow& row, int columnCount) {
+void AppendJsonObject(std::string& out, const TileRow& row, int flagBits) {
     out += "{\"kind\":\"";
     out += KindName(row.kind);
     out += '"';
     AppendJsonKey(out, kIdColumn);
-    AppendCell(out, row, kIdColumn);
+    AppendNumber(out, row.id);
     AppendJsonKey(out, kNameColumn);
     AppendJsonString(out, NameText(row.name));
-    for (int column = kFirstValueColumn; column < columnCount; ++column) {
-        if (!ColumnBelongs(column, row.kind)) continue;
-        AppendJsonKey(out, column);
-        AppendCell(out, row, column);
+    for (int v = 0; v < kValueFieldCount; ++v) {
+        if (kValueFields[static_cast<std::size_t>(v)].kind != row.kind) continue;
+        AppendJsonKey(out, kFirstValueColumn + v);
+        AppendNumber(out, row.values[static_cast<std::size_t>(v)]);
+    }
+    for (int bit = 0; bit < flagBits; ++bit) {
+        AppendJsonKey(out, kFirstFlagColumn + bit);
+        out += (row.flags >> bit & 1) ? '1' : '0';
     }
     out += '}';
 }
@@ -86,7 +103,6 @@ bool Selected(KindSelection kinds, TileKind kind) {
 
 std::string ExportTable(const TileDataFile& file, KindSelection kinds, TableFormat format) {
     const int flagBits = file.layout().FlagBits();
-    const int columnCount = ColumnCount(file.layout());
     std::string out;
     std::int32_t rows = 0;
     for (TileKind kind : {TileKind::Land, TileKind::Item})
@@ -94,7 +110,7 @@ std::string ExportTable(const TileDataFile& file, KindSelection kinds, TableForm
     out.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(60 + 2 * flagBits));
 
     if (format == TableFormat::Csv) {
-        for (int column = 0; column < columnCount; ++column) {
+        for (int column = 0; column < ColumnCount(file.layout()); ++column) {
             if (column > 0) out += ',';
             out += ColumnName(column);
         }
@@ -108,10 +124,10 @@ std::string ExportTable(const TileDataFile& file, KindSelection kinds, TableForm
         for (std::int32_t n = 0; n < file.HeldCount(kind); ++n) {
             const TileRow row = file.Row(kind, n);
             if (format == TableFormat::Csv) {
-                AppendCsvRow(out, row, columnCount);
+                AppendCsvRow(out, row, flagBits);
             } else {
                 out += first ? "\n" : ",\n";
-                AppendJsonObject(out, row, columnCount);
+                AppendJsonObject(out, row, flagBits);
             }
             first = false;
         }
