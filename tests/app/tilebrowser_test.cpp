@@ -34,10 +34,6 @@
 namespace tilewright::testing {
 namespace {
 
-void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
-}
-
 // Runs `action`, handing every modal widget it opens to `onModal` once.
 void DriveModals(const std::function<void()>& action, const std::function<void(QWidget*)>& onModal) {
     QWidget* last = nullptr;

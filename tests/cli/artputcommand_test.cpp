@@ -20,14 +20,11 @@ namespace tilewright::cli {
 namespace {
 
 using ::tilewright::testing::ReadAll;
+using ::tilewright::testing::WriteAll;
 using ::tilewright::testing::TempFolder;
 using testing::CliRun;
 using testing::LineCount;
 using testing::RunCli;
-
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 // Every file of a folder, by name.
 std::map<std::string, std::vector<std::uint8_t>> Snapshot(const std::string& folder) {
@@ -90,7 +87,7 @@ TEST(ArtPut, OnePictureForAFreeNumberThenItIsTaken) {
 
     const auto picture = Decode_Mul::RenderArt(TileKind::Item, 3, game.path());
     ASSERT_TRUE(picture);
-    WriteBytes(game.file("new.png"), EncodePng(*picture).value());
+    WriteAll(game.file("new.png"), EncodePng(*picture).value());
     const auto before = Snapshot(game.path());
     const CliRun dry = RunCli({"art-put", game.path(), "item", id, game.file("new.png"), "--dry-run"});
     EXPECT_EQ(dry.out, "item " + id + " would be put\n");
@@ -112,7 +109,7 @@ TEST(ArtPut, AlphaBetweenIsRoundedAndToldInOneLine) {
     TempFolder art;
     WriteArt(art.path(), Form::Mul);
     Decode_Mul::RgbaImage picture{3, 1, {10, 20, 30, 127, 40, 50, 60, 128, 1, 2, 3, 255}};
-    WriteBytes(art.file("p.png"), EncodePng(picture).value());
+    WriteAll(art.file("p.png"), EncodePng(picture).value());
     const CliRun put = RunCli({"art-put", art.path(), "item", "7", art.file("p.png")});
     EXPECT_EQ(put.status, kExitDone) << put.err;
     EXPECT_EQ(put.err, "tilewright-cli art-put: the alpha of 2 points was neither 0 nor 255 and was rounded (128 and up opaque)\n");
@@ -126,15 +123,15 @@ TEST(ArtPut, RefusalsNameTheFileAndLeaveTheArtFilesAsTheyWere) {
     TempFolder art, in;
     WriteArt(art.path(), Form::Mul);
     const auto good = EncodePng(*Decode_Mul::RenderArt(TileKind::Item, 0, art.path())).value();
-    WriteBytes(in.file("good.png"), good);
-    WriteBytes(in.file("text.png"), {'h', 'e', 'l', 'l', 'o'});
-    WriteBytes(in.file("cut.png"), std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2)));
+    WriteAll(in.file("good.png"), good);
+    WriteAll(in.file("text.png"), {'h', 'e', 'l', 'l', 'o'});
+    WriteAll(in.file("cut.png"), std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2)));
     Decode_Mul::RgbaImage wide{1025, 1, std::vector<std::uint8_t>(4 * 1025, 255)};
-    WriteBytes(in.file("wide.png"), EncodePng(wide).value());
+    WriteAll(in.file("wide.png"), EncodePng(wide).value());
     std::filesystem::resize_file((std::ofstream(in.file("huge.png")), in.file("huge.png")), (16u << 20) + 1);
     std::filesystem::create_directory(in.file("batch"));
-    WriteBytes(in.file("batch/item-00005.png"), good);
-    WriteBytes(in.file("batch/land-00001.png"), good);  // not 44 x 44
+    WriteAll(in.file("batch/item-00005.png"), good);
+    WriteAll(in.file("batch/land-00001.png"), good);  // not 44 x 44
     const auto before = Snapshot(art.path());
     const struct {
         std::vector<std::string> args;
@@ -170,7 +167,7 @@ TEST(ArtCompact, SaysWhatItSavedAndRefusesAContainer) {
     WriteArt(art.path(), Form::Mul);
     WriteArt(uop.path(), Form::Stored);
     const auto png = EncodePng(*Decode_Mul::RenderArt(TileKind::Item, 0, art.path())).value();
-    WriteBytes(art.file("p.png"), png);
+    WriteAll(art.file("p.png"), png);
     const auto oldSize = std::filesystem::file_size(art.file("art.mul"));
     ASSERT_EQ(RunCli({"art-put", art.path(), "item", "0", art.file("p.png")}).status, kExitDone);
     const auto grown = std::filesystem::file_size(art.file("art.mul"));

@@ -16,6 +16,11 @@ inline std::vector<std::uint8_t> ReadAll(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// Makes or truncates the file at `path` and writes `bytes` into it.
+inline void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
+}
+
 // The names in `folder`, sorted.
 inline std::vector<std::string> Listing(const std::string& folder) {
     std::vector<std::string> names;
