@@ -36,7 +36,9 @@ TEST(ExportTable, QuotesCsvNamesOnlyWhenTheyNeedIt) {
     }
 }
 
-TEST(ExportTable, WritesEachKindsOwnCellsAndOneHeaderForAll) {
+// The header, its sharing by both kinds and the order of the rows are
+// checked through the command line; here, the cells of each kind.
+TEST(ExportTable, WritesEachKindsOwnCells) {
     TileRow land = testing::Row(TileKind::Land, 1, "", FlagMask(31));
     land.value("texture") = -32768;
     TileRow item = testing::Row(TileKind::Item, 0, "\x01\"\\\x7F");
@@ -44,15 +46,10 @@ TEST(ExportTable, WritesEachKindsOwnCellsAndOneHeaderForAll) {
     const TileDataFile file = testing::ShortTileData({land, item});
 
     const std::string csv = ExportTable(file, KindSelection::All, TableFormat::Csv);
-    const std::string header = csv.substr(0, csv.find("\r\n"));
-    EXPECT_EQ(std::count(header.begin(), header.end(), ','), kFirstFlagColumn + 32 - 1);
-    for (const KindSelection kinds : {KindSelection::Land, KindSelection::Item})
-        EXPECT_TRUE(ExportTable(file, kinds, TableFormat::Csv).starts_with(header + "\r\n"));
     std::string landLine = "land,1,,-32768" + std::string(kValueFieldCount - 1, ',');
     for (int bit = 0; bit < 31; ++bit) landLine += ",0";
     EXPECT_EQ(LineStartingWith(csv, "land,1,"), landLine + ",1\r");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 16384 + 32);
-    EXPECT_LT(csv.find("land,16383,"), csv.find("item,0,"));
 
     const std::string json = ExportTable(file, KindSelection::Item, TableFormat::Json);
     EXPECT_EQ(json.substr(0, 2), "[\n");
