@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "artimage.h"
+#include "filereplacement.h"
 #include "gamefile.h"
 
 namespace tilewright::Decode_Mul {
@@ -18,6 +19,11 @@ Status CheckEntries(const std::string& artFolder, std::span<const std::int32_t> 
 }
 
 }  // namespace
+
+Status ArtWriteOptions::ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) const {
+    if (beforeRename) RETURN_IF_ERROR(beforeRename());
+    return ReplaceFileContents(path, bytes);
+}
 
 Status PutArtImages(const std::string& artFolder, std::span<const ImagePut> puts, const ArtWriteOptions& options) {
     std::vector<std::int32_t> entries;

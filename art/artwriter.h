@@ -29,6 +29,10 @@ struct ArtWriteOptions {
     // Runs when everything is written but the rename that makes it count;
     // a failure it returns is handled like any other. A seam for tests.
     std::function<Status()> beforeRename;
+
+    // Runs beforeRename, if set, then replaces the file at `path` with
+    // `bytes` in one piece: the last step of every write.
+    Status ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) const;
 };
 
 // Puts every image; a later put of the same entry wins.

@@ -88,19 +88,13 @@ void FillRecord(std::span<std::uint8_t> r, std::uint64_t offset, std::size_t sto
     WriteU16LE(r.subspan<32, 2>(), compressed ? 1 : 0);
 }
 
-Status Replace(const Container& c, const ArtWriteOptions& options) {
-    if (options.beforeRename)
-        if (Status hook = options.beforeRename(); !hook) return hook;
-    return ReplaceFileContents(c.path, c.bytes);
-}
-
 }  // namespace
 
 Status PutContainerImages(const std::string& path, std::span<const ImagePut> puts, const ArtWriteOptions& options) {
     auto read = ReadContainer(path);
     if (!read) return read.error();
     Container& c = read.value();
-    if (Status replaceable = CheckReplaceable(c.path); !replaceable) return replaceable;
+    RETURN_IF_ERROR(CheckReplaceable(c.path));
 
     auto used = FirstUsedRecords(c);
     std::vector<std::uint64_t> free;
@@ -164,7 +158,7 @@ Status PutContainerImages(const std::string& path, std::span<const ImagePut> put
     }
     const auto count = std::span(c.bytes).subspan<kCountField, 4>();
     WriteU32LE(count, ReadU32LE(count) + added);
-    return Replace(c, options);
+    return options.ReplaceFile(c.path, c.bytes);
 }
 
 Result<std::size_t> RemoveContainerImages(const std::string& path, std::span<const std::int32_t> entries,
@@ -185,7 +179,7 @@ Result<std::size_t> RemoveContainerImages(const std::string& path, std::span<con
     }
     const std::size_t changed = emptied.size();
     if (changed == 0) return changed;
-    RETURN_IF_ERROR(Replace(c, options));
+    RETURN_IF_ERROR(options.ReplaceFile(c.path, c.bytes));
     return changed;
 }
 

@@ -69,7 +69,7 @@ Status PutMulImages(const std::string& artFolder, std::span<const ImagePut> puts
     auto read = ReadIndex(artFolder);
     if (!read) return read.error();
     IndexFile& index = read.value();
-    if (Status replaceable = CheckReplaceable(index.path); !replaceable) return replaceable;
+    RETURN_IF_ERROR(CheckReplaceable(index.path));
     auto opened = GameFile::OpenForWriting(artFolder, kArtFileName);
     if (!opened) return opened.error();
     GameFile& art = opened.value();
@@ -89,9 +89,7 @@ Status PutMulImages(const std::string& artFolder, std::span<const ImagePut> puts
 
     if (Status written = art.WriteAllAt(oldSize, appended); !written) return CutBack(artPath, oldSize, written.error());
     if (Status flushed = art.SyncAndClose(); !flushed) return CutBack(artPath, oldSize, flushed.error());
-    if (options.beforeRename)
-        if (Status hook = options.beforeRename(); !hook) return CutBack(artPath, oldSize, hook.error());
-    if (Status replaced = ReplaceFileContents(index.path, index.bytes); !replaced)
+    if (Status replaced = options.ReplaceFile(index.path, index.bytes); !replaced)
         return CutBack(artPath, oldSize, replaced.error());
     return {};
 }
@@ -113,9 +111,7 @@ Result<std::size_t> RemoveMulImages(const std::string& artFolder, std::span<cons
         ++changed;
     }
     if (changed == 0) return changed;
-    if (options.beforeRename)
-        RETURN_IF_ERROR(options.beforeRename());
-    RETURN_IF_ERROR(ReplaceFileContents(index.path, index.bytes));
+    RETURN_IF_ERROR(options.ReplaceFile(index.path, index.bytes));
     return changed;
 }
 
