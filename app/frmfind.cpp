@@ -8,6 +8,7 @@
 #include <QShortcut>
 
 #include "applicationlook.h"
+#include "corepath.h"
 #include "frmmain.h"
 #include "numberconversion.h"
 #include "ownercentring.h"
@@ -82,7 +83,7 @@ void FrmFind::Find(SearchDirection direction) {
         hit = SearchHit{static_cast<std::int32_t>(number->magnitude), false};
     } else {
         // One read of the whole file for all the names this search looks at.
-        const auto file = TileDataFile::ReadFolder(owner_.tileDataPath().toStdString());
+        const auto file = TileDataFile::ReadFolder(CorePath(owner_.tileDataPath()));
         if (!file) return ShowReadFailure(QString::fromStdString(file.error().message));
         hit = FindTileByName(*file, *list.kind, list.count, list.selected, direction, text);
         if (!hit) return Say(QStringLiteral("No %1 tile's name contains \"%2\".").arg(kind, txtFind_->text()), true);

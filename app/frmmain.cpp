@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include "applicationlook.h"
+#include "corepath.h"
 #include "decode_mul.h"
 #include "flagboxes.h"
 #include "frmfind.h"
@@ -209,7 +210,7 @@ void FrmMain::FillList(TileKind kind) {
         for (int n = 0; n < kWideFlagLayout.itemRecordCount; ++n) numbers.append(QString::number(n));
         return numbers;
     }();
-    const int count = LayoutOfFolder(NativeFolder(tileDataPath_)).ListedCount(kind);
+    const int count = LayoutOfFolder(CorePath(tileDataPath_)).ListedCount(kind);
     listKind_ = kind;
     {
         // Refilling selects nothing and loads nothing. The numbers already
@@ -239,7 +240,7 @@ void FrmMain::OnTileSelected() {
 // A land tile's picture is its texture's, an item's its own.
 void FrmMain::ShowTile(TileKind kind, std::int32_t n) {
     picTile_->Clear();
-    auto tile = LoadTile(NativeFolder(tileDataPath_), kind, n);
+    auto tile = LoadTile(CorePath(tileDataPath_), kind, n);
     if (!tile) {
         ShowLoadFailure(LoadFailureText(tile.error()));
         return;
@@ -258,7 +259,7 @@ void FrmMain::ShowTile(TileKind kind, std::int32_t n) {
 
 void FrmMain::PaintPicture(TileKind kind, std::int32_t n, const TileRow& row) {
     picTile_->Clear();
-    const std::string artFolder = NativeFolder(artPath_);
+    const std::string artFolder = CorePath(artPath_);
     const Status painted = kind == TileKind::Land
                                ? Decode_Mul::DrawLandArt(*picTile_, static_cast<std::int16_t>(row.value("texture")), artFolder)
                                : Decode_Mul::DrawItemArt(*picTile_, n, artFolder);
@@ -332,7 +333,7 @@ BoxTexts FrmMain::GatherBoxes() const {
 // Before any selection there is no kind, and nothing is written.
 void FrmMain::OnCompile() {
     if (compileKind_) {
-        const std::string folder = NativeFolder(tileDataPath_);
+        const std::string folder = CorePath(tileDataPath_);
         auto placed = RowFromBoxes(*compileKind_, loadedNumber_.value_or(0), GatherBoxes());
         // Another program may have written the record since it was loaded;
         // then nothing is written.
@@ -368,6 +369,5 @@ void FrmMain::ShowMessage(const QString& text) {
 }
 
 // The core takes paths as UTF-8 on every system.
-std::string FrmMain::NativeFolder(const QString& folder) const { return folder.toStdString(); }
 
 }  // namespace tilewright

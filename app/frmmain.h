@@ -86,7 +86,6 @@ private:
     void OnPaths();
 
     void ShowMessage(const QString& text);
-    std::string NativeFolder(const QString& folder) const;
 
     QListWidget* lstId_;
     QPushButton* cmdLand_;

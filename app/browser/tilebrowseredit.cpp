@@ -1,11 +1,11 @@
 // The tile browser's writing side: "Edit selected…", its undo, and "Save pictures…".
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 
 #include "artexport.h"
+#include "corepath.h"
 #include "editselecteddialog.h"
 #include "tilebatchedit.h"
 #include "tilebrowser.h"
@@ -79,7 +79,7 @@ void TileBrowser::SavePictures() {
 
 void TileBrowser::SavePicturesTo(const QString& folder) {
     const HasPicture hasPicture = PictureTest();
-    const std::string out = QFile::encodeName(QDir(folder).absolutePath()).toStdString() + "/";
+    const std::string out = CorePath(QDir(folder).absolutePath()) + "/";
     std::size_t saved = 0;
     for (const std::int32_t id : SelectedIds()) {
         if (!hasPicture(id)) continue;  // as the command line saves only entries that have one

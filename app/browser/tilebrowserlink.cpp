@@ -1,20 +1,14 @@
 #include "tilebrowserlink.h"
 
-#include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QShortcut>
 
+#include "corepath.h"
 #include "frmmain.h"
 #include "tilebrowser.h"
 
 namespace tilewright {
-namespace {
-
-std::string NativeFolder(const QString& folder) { return QFile::encodeName(folder).toStdString(); }
-
-}  // namespace
-
 void AttachTileBrowser(FrmMain& window) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), &window);
     QObject::connect(shortcut, &QShortcut::activated, &window, [&window] { OpenTileBrowser(window); });
@@ -38,7 +32,7 @@ TileBrowser& OpenTileBrowser(FrmMain& window) {
         // Over the main window, a little down and to the right of its corner.
         browser->move(window.frameGeometry().topLeft() + QPoint(40, 40));
     }
-    browser->Open(NativeFolder(window.artPath()), NativeFolder(window.tileDataPath()),
+    browser->Open(CorePath(window.artPath()), CorePath(window.tileDataPath()),
                   window.listState().kind.value_or(TileKind::Item));
     browser->show();
     browser->raise();

@@ -1,6 +1,5 @@
 // The tile browser's picture side: "Replace picture…" and "Remove picture"
 // for one selected tile, written into the art files by the core.
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
@@ -8,6 +7,7 @@
 
 #include "artput.h"
 #include "browserpictures.h"
+#include "corepath.h"
 #include "tilebrowser.h"
 
 namespace tilewright {
@@ -28,7 +28,7 @@ void TileBrowser::ReplacePicture() {
 void TileBrowser::ReplacePictureFrom(const QString& png) {
     const auto id = OneSelected("replace");
     if (!id) return;
-    const auto put = Decode_Mul::PutPicture(artFolder_, kind(), *id, QFile::encodeName(png).toStdString());
+    const auto put = Decode_Mul::PutPicture(artFolder_, kind(), *id, CorePath(png));
     if (!put) {
         Warn(QString::fromStdString(put.error().message));
         return;
